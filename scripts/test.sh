@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds everything twice (optimised, and with ASan+UBSan) and runs every test in both.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+scripts/install-deps.sh
+
+scripts/build.sh build
+(cd build && ctest --output-on-failure)
+
+scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DLUMIO_SANITIZE=ON -DLUMIO_BENCH=OFF
+(cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure)

@@ -1,0 +1,73 @@
+#include "reader/document_loader.h"
+
+#include "platform/cp936.h"
+#include "reader/document_text.h"
+
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <new>
+
+namespace lumio {
+
+namespace {
+
+constexpr std::u16string_view kTxtSuffix = u".txt";
+constexpr std::size_t kChunkSize = std::size_t{1} << 20;
+
+// A GBK text yields at most one UTF-16 unit per byte plus two per line; novels stay
+// well below this, so the text is not regrown. Untouched reserve costs no memory.
+std::size_t ExpectedLength(std::uint64_t fileSize) {
+    const std::uint64_t estimate = fileSize + fileSize / 8 + 16;
+    constexpr std::uint64_t kLimit = std::numeric_limits<std::size_t>::max() / 4;
+    return static_cast<std::size_t>(estimate < kLimit ? estimate : 0);
+}
+
+LoadedDocument Read(ByteStream& stream) {
+    DocumentText document(ExpectedLength(stream.SizeHint()));
+    Cp936Decoder decoder;
+    const auto buffer = std::make_unique_for_overwrite<char[]>(kChunkSize);
+    std::u16string decoded;
+    decoded.reserve(kChunkSize);
+    std::size_t pending = 0; // bytes of a character cut off at the end of the last read
+    for (;;) {
+        FileError error;
+        const std::size_t n =
+            stream.Read(std::span<char>(buffer.get() + pending, kChunkSize - pending), error);
+        if (error) {
+            return {{}, error};
+        }
+        const bool last = n == 0;
+        const std::size_t have = pending + n;
+        decoded.clear();
+        const std::size_t used = decoder.Decode({buffer.get(), have}, decoded, last);
+        document.Append(decoded);
+        pending = have - used;
+        std::memmove(buffer.get(), buffer.get() + used, pending);
+        if (last) {
+            return {document.Finish(), {}};
+        }
+    }
+}
+
+} // namespace
+
+bool IsTxtPath(std::u16string_view path) {
+    // A path shorter than the suffix cannot end with it, so the empty path is refused too.
+    return path.ends_with(kTxtSuffix);
+}
+
+LoadedDocument LoadDocument(FileSource& files, std::u16string_view path) {
+    try {
+        FileError error;
+        const std::unique_ptr<ByteStream> stream = files.Open(path, error);
+        if (!stream) {
+            return {{}, error};
+        }
+        return Read(*stream);
+    } catch (const std::bad_alloc&) {
+        return {{}, {FileErrorKind::OutOfMemory, 0}};
+    }
+}
+
+} // namespace lumio

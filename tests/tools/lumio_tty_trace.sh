@@ -1,0 +1,176 @@
+#!/usr/bin/env bash
+# Runs lumio-tty on generated documents and compares its trace with expectations that
+# are written out by hand or computed here, apart from the program.
+# Usage: lumio_tty_trace.sh <build-dir> <source-dir>
+set -uo pipefail
+tty="$(cd "$1" && pwd)/tools/lumio-tty"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# expect_trace NAME EXPECTED-FILE ARGS...: the trace must equal the file, exit 0, no stderr.
+expect_trace() {
+    local name="$1" expected="$2"
+    shift 2
+    "$tty" "$@" >"$work/out" 2>"$work/err"
+    local status=$?
+    [ "$status" -eq 0 ] || fail "$name: exit status $status"
+    [ -s "$work/err" ] && fail "$name: stderr: $(cat "$work/err")"
+    diff -u "$expected" "$work/out" >"$work/diff" || { fail "$name"; head -20 "$work/diff"; }
+}
+
+# expect_refusal NAME STDERR-PATTERN ARGS...: exit 2, nothing on stdout, the message on stderr.
+expect_refusal() {
+    local name="$1" pattern="$2"
+    shift 2
+    "$tty" "$@" >"$work/out" 2>"$work/err"
+    local status=$?
+    [ "$status" -eq 2 ] || fail "$name: exit status $status, wanted 2"
+    [ -s "$work/out" ] && fail "$name: stdout not empty: $(head -c 200 "$work/out")"
+    grep -qF -- "$pattern" "$work/err" || fail "$name: stderr '$(cat "$work/err")' lacks '$pattern'"
+}
+
+tick() { # K POS VIEW MARK TIMER
+    printf '{"tick":%s,"pos":%s,"view":"%s","mark":%s,"timer":%s}\n' "$@"
+}
+
+# --- The ten-character document, from the load to the pause ---------------------------
+# The file "ABCDEFGH" becomes the document "ABCDEFGH" plus two spaces.
+printf 'ABCDEFGH' >"$work/ten.txt"
+{
+    echo '{"length":10,"pos":0,"interval":200}'
+    tick 1 1 'A' null true
+    tick 2 2 'AB' null true
+    tick 3 3 'ABC' null true
+    tick 4 4 'ABCD' null true
+    tick 5 5 'ABCDE' null true
+    tick 6 6 'ABCDEF' null true
+    tick 7 7 'ABCDEFG' '[1,6]' true
+    tick 8 8 'ABCDEFGH' '[1,6]' true
+    tick 9 9 'ABCDEFGH ' '[1,6]' true
+    tick 10 10 'ABCDEFGH  ' '[1,6]' true
+    # From ReadPos 11 the mark is the last six; the view stays whole up to the tick
+    # that begins at 201.
+    for k in $(seq 11 202); do tick "$k" "$k" 'ABCDEFGH  ' '[4,6]' true; done
+    tick 203 203 'BCDEFGH  ' '[3,6]' true
+    tick 204 204 'CDEFGH  ' '[2,6]' true
+    tick 205 205 'DEFGH  ' '[1,6]' true
+    tick 206 206 'EFGH  ' null true
+    tick 207 207 'FGH  ' null true
+    tick 208 208 'GH  ' null true
+    tick 209 209 'H  ' null true
+    tick 210 210 '  ' null true
+    tick 211 211 ' ' null true
+    tick 212 212 '' null false
+} >"$work/ten.expected"
+expect_trace "ten-character life" "$work/ten.expected" --trace 1000 "$work/ten.txt"
+head -4 "$work/ten.expected" >"$work/ten3.expected"
+expect_trace "trace stops at N" "$work/ten3.expected" --trace 3 "$work/ten.txt"
+
+# --- The change-over at 200/201/202 in a 300-character document -----------------------
+doc=""
+while [ ${#doc} -lt 298 ]; do doc+="abcdefghijklmnopqrstuvwxyz0123456789"; done
+doc="${doc:0:298}"
+printf '%s' "$doc" >"$work/three.txt"
+doc+="  "
+"$tty" --trace 204 "$work/three.txt" >"$work/out" || fail "change-over: exit status"
+# tick K begins at p = K - 1: view = characters 1..p+1 up to p = 200, p-200..p-1 after.
+while read -r k start length mark; do
+    want="$(tick "$k" "$k" "${doc:start:length}" "[$mark,6]" true)"
+    got="$(sed -n "$((k + 1))p" "$work/out")"
+    [ "$got" = "$want" ] || fail "change-over tick $k: got $got"
+done <<'TABLE'
+11 0 11 5
+200 0 200 194
+201 0 201 195
+202 0 200 194
+203 1 200 194
+204 2 200 194
+TABLE
+
+# --- Speed and start-point sliders ------------------------------------------------------
+long=""
+while [ ${#long} -lt 9998 ]; do long+="The quick brown fox jumps over the lazy dog. "; done
+printf '%s' "${long:0:9998}" >"$work/long.txt"
+for v in 0 1 2 3 4 5 6 7 8 9 10; do
+    pos="$(awk -v v="$v" 'BEGIN { printf "%.0f", 10000 / (10 - (v - 0.1)) }')"
+    interval=$((404 - 40 * v))
+    printf '{"length":10000,"pos":%s,"interval":%s}\n' "$pos" "$interval" >"$work/slider.expected"
+    expect_trace "sliders at $v" "$work/slider.expected" --speed "$v" --start "$v" --trace 0 \
+        "$work/long.txt"
+done
+{
+    echo '{"length":10000,"pos":100000,"interval":200}'
+    tick 1 100001 '' null false
+} >"$work/past.expected"
+expect_trace "start point past the end" "$work/past.expected" --start 10 --trace 5 "$work/long.txt"
+
+# --- Empty and blank documents ----------------------------------------------------------
+{
+    echo '{"length":0,"pos":0,"interval":200}'
+    tick 1 1 '' null false
+} >"$work/empty.expected"
+: >"$work/empty.txt"
+printf '  \r\n\r\n\xa1\xa1 \xa1\xa1\r\n   ' >"$work/blank.txt"
+expect_trace "empty document" "$work/empty.expected" --trace 9 "$work/empty.txt"
+expect_trace "blank document" "$work/empty.expected" --trace 9 "$work/blank.txt"
+
+# --- Line ends, GBK, bad bytes and characters JSON must escape ---------------------------
+printf 'a\rb' >"$work/cr.txt"
+printf 'a\nb' >"$work/lf.txt"
+printf '\xa1\xa1\xd6\xd0\xff\r\n' >"$work/gbk.txt"
+printf 'q"b\\c\td\x00e\x1bf' >"$work/ctl.txt"
+# Each runs as many ticks as the document is long; the last shows the whole document.
+# file|length|view|mark
+while IFS='|' read -r file length view mark; do
+    printf '{"length":%s,"pos":0,"interval":200}\n' "$length" >"$work/doc.expected"
+    "$tty" --trace "$length" "$work/$file" >"$work/out" 2>"$work/err" || fail "$file: exit status"
+    head -1 "$work/out" | cmp -s - "$work/doc.expected" || fail "$file: $(head -1 "$work/out")"
+    want="$(tick "$length" "$length" "$view" "$mark" true)"
+    [ "$(tail -1 "$work/out")" = "$want" ] || fail "$file: got $(tail -1 "$work/out")"
+done <<'TABLE'
+cr.txt|6|a  b  |null
+lf.txt|5|a\nb  |null
+gbk.txt|4|中�  |null
+ctl.txt|13|q\"b\\c\td\u0000e\u001bf  |[7,6]
+TABLE
+
+# --- Refused and unreadable paths -------------------------------------------------------
+cp "$work/ten.txt" "$work/upper.TXT"
+mkdir "$work/dir.txt"
+expect_refusal "upper-case extension" "请选择一个Txt文件." --trace 5 "$work/upper.TXT"
+expect_refusal "empty path" "请选择一个Txt文件." --trace 5 ""
+expect_refusal "not .txt" "请选择一个Txt文件." --trace 5 "$work/ten.txt.bak"
+expect_refusal "missing file" "$work/missing.txt" --trace 5 "$work/missing.txt"
+expect_refusal "directory" "文件夹" --trace 5 "$work/dir.txt"
+(cd "$work" && expect_refusal "bare .txt" "“.txt”" --trace 5 ".txt")
+expect_refusal "live mode refuses too" "请选择一个Txt文件." "$work/upper.TXT"
+for args in "--speed 11" "--start -1" "--trace x" "--bogus" "--trace"; do
+    # shellcheck disable=SC2086
+    "$tty" $args "$work/ten.txt" >"$work/out" 2>"$work/err" </dev/null
+    [ $? -eq 2 ] && [ ! -s "$work/out" ] && grep -q usage "$work/err" ||
+        fail "usage error for '$args'"
+done
+"$tty" >"$work/out" 2>"$work/err" </dev/null
+[ $? -eq 2 ] && grep -q "FILE is missing" "$work/err" || fail "usage error without FILE"
+
+# --- Real-time play without a terminal: plays to the pause, then exits 0 ------------------
+if timeout 20 "$tty" --speed 10 "$work/ten.txt" </dev/null >"$work/live" 2>"$work/err"; then
+    [ "$(sed -n 1p "$work/live")" = "A" ] || fail "live: first line $(sed -n 1p "$work/live")"
+    [ "$(sed -n 11p "$work/live")" = "ABCDEFGH  " ] || fail "live: line 11"
+    [ "$(wc -l <"$work/live")" -eq 212 ] || fail "live: $(wc -l <"$work/live") lines, wanted 212"
+    grep -q $'\x1b' "$work/live" && fail "live: escape sequences in a pipe"
+else
+    fail "live play without a terminal did not exit 0"
+fi
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed"
+    exit 1
+fi
+echo "all lumio-tty checks passed"

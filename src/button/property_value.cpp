@@ -160,8 +160,7 @@ std::string FormatPicture(const PictureValue& p) {
         }
     }
     std::string out = e.kind == EmbeddedPicture::Kind::Icon ? "Icon(" : "Bitmap(";
-    out += std::to_string(e.width) + ", " + std::to_string(e.height) + ", " +
-           std::to_string(e.himetricWidth) + ", " + std::to_string(e.himetricHeight) + ", \"" +
+    out += std::to_string(e.width) + ", " + std::to_string(e.height) + ", \"" +
            base64::Encode(bytes) + "\"";
     if (e.kind == EmbeddedPicture::Kind::Icon) {
         out += ", \"" + base64::Encode(e.mask) + "\"";
@@ -431,12 +430,6 @@ EmbeddedPicture ParseEmbedded(Cursor& c, EmbeddedPicture::Kind kind) {
     e.height = static_cast<std::int32_t>(
         InRange(c.Integer("a height"), 1, kMaxPictureSide, "picture height"));
     c.Expect(',', "after the height");
-    e.himetricWidth = static_cast<std::int32_t>(InRange(
-        c.Integer("a HIMETRIC width"), 0, std::numeric_limits<std::int32_t>::max(), "width"));
-    c.Expect(',', "after the HIMETRIC width");
-    e.himetricHeight = static_cast<std::int32_t>(InRange(
-        c.Integer("a HIMETRIC height"), 0, std::numeric_limits<std::int32_t>::max(), "height"));
-    c.Expect(',', "after the HIMETRIC height");
     const auto count = static_cast<std::size_t>(e.width) * static_cast<std::size_t>(e.height);
     const auto bytes = DecodeData(c.String(), "picture data");
     if (bytes.size() != count * 4) {

@@ -19,13 +19,12 @@ struct ColorValue {
 // A picture kept inside the persisted set, in our own raw form: pixels as 32-bit
 // words 0xAARRGGBB (stored little-endian, so B, G, R, A in the file), rows top-down;
 // for an icon, a mask of one byte per pixel (1 = transparent, keeps the background).
+// The natural (HIMETRIC) size follows from the pixel size.
 struct EmbeddedPicture {
     enum class Kind { Bitmap, Icon };
     Kind kind = Kind::Bitmap;
     std::int32_t width = 0;
     std::int32_t height = 0;
-    std::int32_t himetricWidth = 0;
-    std::int32_t himetricHeight = 0;
     std::vector<std::uint32_t> pixels;
     std::vector<std::uint8_t> mask;
     friend bool operator==(const EmbeddedPicture&, const EmbeddedPicture&) = default;
@@ -51,8 +50,8 @@ using PropertyValue =
 //   #RRGGBB (plain colour, red first as people write it), sys:15 (system colour),
 //   ole:XXXXXXXX (any other OLE value, hexadecimal),
 //   Font(Name = "Tahoma", Size = 8.25, Weight = 400, Charset = 0[, Italic = True]...),
-//   Nothing, File("path"), Bitmap(w, h, himetricW, himetricH, "base64"),
-//   Icon(w, h, himetricW, himetricH, "base64 pixels", "base64 mask").
+//   Nothing, File("path"), Bitmap(w, h, "base64 pixels"),
+//   Icon(w, h, "base64 pixels", "base64 mask").
 std::string FormatValue(const PropertyValue& value);
 
 // Parses one value; the whole text must be consumed. Throws ValueSyntaxError.

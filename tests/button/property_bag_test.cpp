@@ -13,8 +13,6 @@ TEST(PropertyValue, EveryKindFormatsAndParsesBack) {
     EmbeddedPicture bitmap;
     bitmap.width = 2;
     bitmap.height = 1;
-    bitmap.himetricWidth = 53;
-    bitmap.himetricHeight = 26;
     bitmap.pixels = {0xFF102030u, 0x00FFFFFFu};
     EmbeddedPicture icon = bitmap;
     icon.kind = EmbeddedPicture::Kind::Icon;
@@ -79,12 +77,12 @@ TEST(PropertyValue, MalformedValuesAreRejected) {
         "Font(Name = \"A\", Name = \"B\")",
         "Font(Name = \"A\"",
         "Font(Italic = Maybe)",
-        "Bitmap(1, 1, 0, 0, \"AAA\")",
-        "Bitmap(1, 1, 0, 0, \"AAAA\")",
-        "Bitmap(0, 1, 0, 0, \"\")",
-        "Bitmap(1, 1, -5, 0, \"AAAAAA==\")",
-        "Icon(1, 1, 0, 0, \"AAAAAA==\")",
-        "Icon(1, 1, 0, 0, \"AAAAAA==\", \"Ag==\")",
+        "Bitmap(1, 1, \"AAA\")",
+        "Bitmap(1, 1, \"AAAA\")",
+        "Bitmap(0, 1, \"\")",
+        "Bitmap(1, -1, \"AAAAAA==\")",
+        "Icon(1, 1, \"AAAAAA==\")",
+        "Icon(1, 1, \"AAAAAA==\", \"Ag==\")",
         "File(\"a\"",
         "File(a)",
         "@",

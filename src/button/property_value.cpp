@@ -425,10 +425,10 @@ EmbeddedPicture ParseEmbedded(Cursor& c, EmbeddedPicture::Kind kind) {
     e.kind = kind;
     c.Expect('(', "after the picture kind");
     e.width = static_cast<std::int32_t>(
-        InRange(c.Integer("a width"), 1, kMaxPictureSide, "picture width"));
+        InRange(c.Integer("a width"), 0, kMaxPictureSide, "picture width"));
     c.Expect(',', "after the width");
     e.height = static_cast<std::int32_t>(
-        InRange(c.Integer("a height"), 1, kMaxPictureSide, "picture height"));
+        InRange(c.Integer("a height"), 0, kMaxPictureSide, "picture height"));
     c.Expect(',', "after the height");
     const auto count = static_cast<std::size_t>(e.width) * static_cast<std::size_t>(e.height);
     const auto bytes = DecodeData(c.String(), "picture data");

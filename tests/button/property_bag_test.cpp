@@ -79,7 +79,7 @@ TEST(PropertyValue, MalformedValuesAreRejected) {
         "Font(Italic = Maybe)",
         "Bitmap(1, 1, \"AAA\")",
         "Bitmap(1, 1, \"AAAA\")",
-        "Bitmap(0, 1, \"\")",
+        "Bitmap(-1, 1, \"\")",
         "Bitmap(1, -1, \"AAAAAA==\")",
         "Icon(1, 1, \"AAAAAA==\")",
         "Icon(1, 1, \"AAAAAA==\", \"Ag==\")",

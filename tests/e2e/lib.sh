@@ -1,0 +1,126 @@
+# Shared set-up of the end-to-end tests: a private X server (Xvfb) on a free display,
+# openbox as the window manager and trayer as the tray host, all started here and
+# stopped by their process ids when the test ends. Sourced by the *_test.sh scripts.
+# Usage inside a test: e2e_init "$1" "$2"; e2e_start_desktop; ...; e2e_finish
+
+E2E_PIDS=()
+E2E_FAILURES=0
+
+e2e_need() {
+    local tool
+    for tool in "$@"; do
+        if ! command -v "$tool" >/dev/null 2>&1; then
+            echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
+            exit 77
+        fi
+    done
+}
+
+e2e_init() {
+    E2E_BUILD="$(cd "$1" && pwd)"
+    E2E_SOURCE="$(cd "$2" && pwd)"
+    E2E_LUMIO="$E2E_BUILD/lumio"
+    E2E_WORK="$(mktemp -d)"
+    E2E_SHOTS="${LUMIO_E2E_SHOTS:-$E2E_WORK/shots}"
+    mkdir -p "$E2E_SHOTS"
+    e2e_need Xvfb openbox trayer xdotool import xwininfo xprop convert
+    trap e2e_cleanup EXIT
+}
+
+e2e_fail() {
+    echo "FAIL: $*"
+    E2E_FAILURES=$((E2E_FAILURES + 1))
+}
+
+e2e_pass() {
+    echo "ok: $*"
+}
+
+# Starts a background process and remembers it for the clean-up; its pid is in $!.
+e2e_spawn() {
+    "$@" &
+    E2E_PIDS+=("$!")
+}
+
+e2e_cleanup() {
+    local i
+    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+        kill "${E2E_PIDS[$i]}" 2>/dev/null
+    done
+    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+        wait "${E2E_PIDS[$i]}" 2>/dev/null
+    done
+    rm -rf "$E2E_WORK"
+}
+
+# Waits up to $1 seconds for the command after it to succeed.
+e2e_wait_for() {
+    local timeout="$1"
+    shift
+    local deadline=$((SECONDS + timeout))
+    until "$@" >/dev/null 2>&1; do
+        if ((SECONDS >= deadline)); then
+            return 1
+        fi
+        sleep 0.1
+    done
+}
+
+e2e_start_desktop() {
+    # Xvfb picks a free display itself and tells us which, so parallel runs never clash.
+    local dfile="$E2E_WORK/display"
+    Xvfb -displayfd 7 -screen 0 1280x800x24 -nolisten tcp 7>"$dfile" 2>"$E2E_WORK/xvfb.log" &
+    E2E_PIDS+=("$!")
+    e2e_wait_for 20 test -s "$dfile" || { echo "FAIL: Xvfb did not start"; cat "$E2E_WORK/xvfb.log"; exit 1; }
+    export DISPLAY=":$(head -n1 "$dfile")"
+    e2e_wait_for 20 xprop -root -notype _NET_NONEXISTENT || { echo "FAIL: no X server on $DISPLAY"; exit 1; }
+    # A grey-blue desktop, so a screenshot shows what is window and what is not.
+    xsetroot -solid '#5a7391' 2>/dev/null || true
+    e2e_spawn openbox --sm-disable --config-file "$E2E_SOURCE/tests/e2e/openbox-rc.xml"
+    e2e_wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+        { echo "FAIL: openbox did not start"; exit 1; }
+    e2e_spawn trayer --edge bottom --align right --widthtype request --height 32 \
+        --SetDockType true --transparent false --tint 0xe0e0e0 --expand true
+    e2e_wait_for 20 sh -c 'xdotool search --class trayer | grep -q .' ||
+        { echo "FAIL: trayer did not start"; exit 1; }
+    export QT_QPA_PLATFORM=xcb
+    unset WAYLAND_DISPLAY
+}
+
+# Starts lumio with the given arguments; sets E2E_LUMIO_PID and E2E_WINDOW (its id).
+e2e_start_lumio() {
+    LUMIO_STATS=1 "$E2E_LUMIO" "$@" >"$E2E_WORK/lumio.out" 2>"$E2E_WORK/lumio.err" &
+    E2E_LUMIO_PID=$!
+    E2E_PIDS+=("$E2E_LUMIO_PID")
+    E2E_WINDOW=""
+    local deadline=$((SECONDS + 30))
+    while [ -z "$E2E_WINDOW" ] && ((SECONDS < deadline)); do
+        E2E_WINDOW="$(xdotool search --onlyvisible --name '^Lumio V3$' 2>/dev/null | head -n1)"
+        [ -n "$E2E_WINDOW" ] || sleep 0.05
+    done
+    [ -n "$E2E_WINDOW" ]
+}
+
+# The window's position on the screen: sets WX and WY.
+e2e_window_pos() {
+    eval "$(xdotool getwindowgeometry --shell "$E2E_WINDOW" | grep -E '^(X|Y)=' | sed 's/^/W/')"
+}
+
+# Screenshot of the whole screen into $E2E_SHOTS/$1.png.
+e2e_shot() {
+    import -window root "$E2E_SHOTS/$1.png" 2>/dev/null
+}
+
+# The colour of a screen pixel as "r,g,b" from a screenshot: e2e_pixel FILE X Y.
+e2e_pixel() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info: 2>/dev/null
+}
+
+e2e_finish() {
+    if ((E2E_FAILURES > 0)); then
+        echo "$E2E_FAILURES failure(s); screenshots in $E2E_SHOTS"
+        [ -f "$E2E_WORK/lumio.err" ] && { echo "--- lumio stderr"; cat "$E2E_WORK/lumio.err"; }
+        exit 1
+    fi
+    exit 0
+}

@@ -34,6 +34,8 @@ ButtonHost::ButtonHost(QWidget* parent, std::u16string name, const ButtonAmbient
 }
 
 ButtonHost::~ButtonHost() {
+    // Going away may still move the focus; nobody listens any more.
+    notifications = ButtonNotifications{};
     button_->Terminate();
 }
 

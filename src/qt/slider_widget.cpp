@@ -1,6 +1,8 @@
 #include "qt/slider_widget.h"
 
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
 namespace lumio {
 
@@ -34,7 +36,30 @@ void SliderWidget::ValueChanged(int v) {
 
 void SliderWidget::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
+    if (pressed_ && !HandleRect().contains(event->position().toPoint())) {
+        // A click on the track moves the thumb there at once (Qt's own page steps would
+        // wait half a second before the first move).
+        setSliderPosition(ValueAt(event->position().toPoint()));
+        event->accept();
+        return;
+    }
     QSlider::mousePressEvent(event);
+}
+
+QRect SliderWidget::HandleRect() const {
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    return style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+}
+
+int SliderWidget::ValueAt(QPoint p) const {
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    const QRect groove =
+        style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
+    const int handle = HandleRect().width();
+    return QStyle::sliderValueFromPosition(minimum(), maximum(), p.x() - groove.left() - handle / 2,
+                                           std::max(1, groove.width() - handle));
 }
 
 void SliderWidget::mouseReleaseEvent(QMouseEvent* event) {

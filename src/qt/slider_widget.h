@@ -31,6 +31,8 @@ protected:
 private:
     void ActionTriggered(int action);
     void ValueChanged(int value);
+    QRect HandleRect() const;
+    int ValueAt(QPoint p) const;
 
     std::optional<int> userMove_;
     bool pressed_ = false;

@@ -327,17 +327,48 @@ void ReaderWindow::ApplyWindowStates() {
     x11::SetWindowStates(this, true, true, topmost_);
 }
 
+// Showing and hiding take effect once the handler that asked has returned: the load
+// step shows the window and hides it again at once, and a window manager that sees the
+// window mapped, withdrawn and mapped again within a moment can lose its states.
 void ReaderWindow::Show() {
+    wantVisible_ = true;
+    ScheduleVisibility();
+}
+
+void ReaderWindow::Hide() {
+    wantVisible_ = false;
+    ScheduleVisibility();
+}
+
+void ReaderWindow::ScheduleVisibility() {
+    if (!visibilityQueued_) {
+        visibilityQueued_ = true;
+        QMetaObject::invokeMethod(
+            this, [this] { ApplyVisibility(); }, Qt::QueuedConnection);
+    }
+}
+
+void ReaderWindow::ApplyVisibility() {
+    visibilityQueued_ = false;
+    if (!wantVisible_) {
+        hide();
+        return;
+    }
     if (!isVisible()) {
         winId(); // the native window exists, so its states can be set before it maps
         ApplyWindowStates();
         show();
+        // Once the window manager has taken the window on, say the states again: a
+        // manager still busy with an earlier withdrawal may have dropped them.
+        for (int ms : {150, 600}) {
+            QTimer::singleShot(ms, this, [this] {
+                if (isVisible()) {
+                    ApplyWindowStates();
+                }
+            });
+        }
     }
     raise();
-}
-
-void ReaderWindow::Hide() {
-    hide();
 }
 
 void ReaderWindow::SetIcon(IconHandle icon) {
@@ -393,8 +424,13 @@ void ReaderWindow::mousePressEvent(QMouseEvent* event) {
     if (HitTest(global) != kHitCaption) {
         return;
     }
-    // A caption hit: the window manager moves the window where it can.
-    if (windowHandle() && windowHandle()->startSystemMove()) {
+    // A caption hit: the window manager moves the window where it can, from the very
+    // point pressed (Qt's own request takes the pointer's last known place, which can
+    // be stale when the pointer jumped).
+    if (x11::StartWindowManagerMove(this, global)) {
+        return;
+    }
+    if (!x11::Available() && windowHandle() && windowHandle()->startSystemMove()) {
         return;
     }
     manualDrag_ = true;

@@ -122,6 +122,8 @@ private:
     void UpdateShape();
     void ApplyShape();
     void ApplyWindowStates();
+    void ScheduleVisibility();
+    void ApplyVisibility();
     QIcon IconFor(IconHandle handle) const;
 
     ReaderWindowOptions options_;
@@ -131,6 +133,8 @@ private:
     std::int32_t extendedStyle_ = 0;
     bool colorKeyOn_ = false;
     bool topmost_ = false;
+    bool wantVisible_ = false;
+    bool visibilityQueued_ = false;
 
     QtTextPainter text_;
     QtTimer timer_;

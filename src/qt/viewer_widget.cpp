@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -166,6 +167,22 @@ void ViewerWidget::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, image_);
     ++paints_;
     paintNs_ += clock.nsecsElapsed();
+}
+
+void ViewerWidget::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void ViewerWidget::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void ViewerWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void ViewerWidget::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
 }
 
 void ViewerWidget::resizeEvent(QResizeEvent*) {

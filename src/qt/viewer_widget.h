@@ -61,6 +61,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The viewer is a window of its own: the pointer's presses on it are its own and
+    // never reach the reader window (whose presses drag it).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 
 #ifdef LUMIO_X11
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -97,6 +98,47 @@ void SetWindowStates(QWidget* window, bool skipTaskbar, bool skipPager, bool abo
     xcb_flush(c);
 }
 
+static bool WindowManagerSupports(xcb_connection_t* c, xcb_atom_t wanted) {
+    const auto cookie =
+        xcb_get_property(c, 0, RootOf(c), Atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096);
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+        xcb_get_property_reply(c, cookie, nullptr), &std::free);
+    if (!reply || reply->format != 32) {
+        return false;
+    }
+    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+    const int count = xcb_get_property_value_length(reply.get()) / 4;
+    return std::find(atoms, atoms + count, wanted) != atoms + count;
+}
+
+bool StartWindowManagerMove(QWidget* window, QPoint pressedAt) {
+    xcb_connection_t* c = Connection();
+    if (!c || !window) {
+        return false;
+    }
+    const xcb_atom_t moveResize = Atom(c, "_NET_WM_MOVERESIZE");
+    if (!WindowManagerSupports(c, moveResize)) {
+        return false;
+    }
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = static_cast<xcb_window_t>(window->winId());
+    event.type = moveResize;
+    event.data.data32[0] = static_cast<std::uint32_t>(pressedAt.x());
+    event.data.data32[1] = static_cast<std::uint32_t>(pressedAt.y());
+    event.data.data32[2] = 8; // _NET_WM_MOVERESIZE_MOVE
+    event.data.data32[3] = 1; // the left button
+    event.data.data32[4] = 1; // from a normal application
+    // The window manager takes the pointer over from the press's implicit grab.
+    xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
+    xcb_send_event(c, 0, RootOf(c),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&event));
+    xcb_flush(c);
+    return true;
+}
+
 void SetInputShape(QWidget* window, const std::vector<QRect>& rects) {
     xcb_connection_t* c = Connection();
     if (!c || !window) {
@@ -124,6 +166,10 @@ bool Available() {
 void SetWindowStates(QWidget*, bool, bool, bool) {}
 
 void SetInputShape(QWidget*, const std::vector<QRect>&) {}
+
+bool StartWindowManagerMove(QWidget*, QPoint) {
+    return false;
+}
 
 #endif
 

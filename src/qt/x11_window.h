@@ -22,5 +22,10 @@ void SetWindowStates(QWidget* window, bool skipTaskbar, bool skipPager, bool abo
 // (Qt sets the bounding shape from the widget mask; the input shape is ours.)
 void SetInputShape(QWidget* window, const std::vector<QRect>& rects);
 
+// Asks the window manager to move the window with the pointer, from where the left
+// button went down (screen coordinates). False when there is no X11 window manager that
+// offers it; the caller then moves the window itself.
+bool StartWindowManagerMove(QWidget* window, QPoint pressedAt);
+
 } // namespace x11
 } // namespace lumio

@@ -31,6 +31,7 @@ public:
             return pick;
         };
         window.Start();
+        QTRY_VERIFY(window.isVisible());
     }
 
     QString Write(const QString& name, const QByteArray& bytes) {
@@ -326,23 +327,25 @@ private slots:
         ReaderWindow& w = r.window;
         ButtonHost* pin = w.button(u"cmd_top");
         r.Click(u"cmd_top");
-        QVERIFY(!w.isVisible());
+        QTRY_VERIFY(!w.isVisible());
         QVERIFY(!w.topmost());
         QVERIFY(!(w.windowFlags() & Qt::WindowStaysOnTopHint));
         QCOMPARE(pin->Caption(), std::u16string(u"6"));
         QCOMPARE(pin->toolTip(), QStringLiteral("置顶窗体"));
         w.windowCore().Form_MouseMove(2, 0, 0, 0); // right: stays hidden
+        QTest::qWait(20);
         QVERIFY(!w.isVisible());
         w.windowCore().Form_MouseMove(1, 0, 0, 0); // left: shown, still not pinned
-        QVERIFY(w.isVisible());
+        QTRY_VERIFY(w.isVisible());
         QVERIFY(!w.topmost());
         r.Click(u"cmd_top");
+        QTest::qWait(20);
         QVERIFY(w.isVisible());
         QVERIFY(w.topmost());
         QCOMPARE(pin->Caption(), std::u16string(u"5"));
         QCOMPARE(pin->toolTip(), QStringLiteral("取消置顶窗体"));
         w.windowCore().Form_MouseMove(2, 0, 0, 0);
-        QVERIFY(!w.isVisible());
+        QTRY_VERIFY(!w.isVisible());
     }
 
     void readingGoesOnWhileHidden() {
@@ -424,6 +427,27 @@ private slots:
         QApplication::sendEvent(&w, &move);
         QTest::mouseRelease(&w, Qt::LeftButton, {}, grab + QPoint(40, 30));
         QCOMPARE(w.pos(), before + QPoint(40, 30));
+    }
+
+    // Only the window's own area and disabled controls drag; the viewer, sliders and
+    // enabled buttons keep their presses.
+    void pressingControlsDoesNotDrag() {
+        Reader r;
+        ReaderWindow& w = r.window;
+        const QPoint before = w.pos();
+        const std::vector<std::pair<QWidget*, QPoint>> presses = {
+            {&w.viewer(), QPoint(300, 20)},
+            {&w.slider2(), QPoint(50, 10)},
+            {w.button(u"mzant"), QPoint(5, 5)}};
+        for (const auto& [widget, at] : presses) {
+            QTest::mousePress(widget, Qt::LeftButton, {}, at);
+            QMouseEvent move(QEvent::MouseMove, QPointF(at + QPoint(40, 30)),
+                             widget->mapToGlobal(QPointF(at + QPoint(40, 30))), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&w, &move);
+            QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+        }
+        QCOMPARE(w.pos(), before);
     }
 
     void theColourKeyIsTheWindowsShape() {

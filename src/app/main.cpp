@@ -35,7 +35,7 @@ QIcon ProgramIcon() {
 
 // With LUMIO_STATS set, the program reports its speed figures on stderr as it ends.
 void ReportTimings(const lumio::ReaderWindow& window, qint64 startupNs) {
-    const lumio::ReaderTimings& t = window.timings();
+    const lumio::ReaderTimings t = window.timings();
     const auto avg = [](std::int64_t ns, std::int64_t n) {
         return n ? double(ns) / n / 1000 : 0.0;
     };
@@ -44,9 +44,9 @@ void ReportTimings(const lumio::ReaderWindow& window, qint64 startupNs) {
                  "\"viewer_paints\":%lld,\"viewer_paint_us\":%.1f,\"shape_updates\":%lld,"
                  "\"shape_us\":%.1f,\"shape_applied\":%lld}\n",
                  startupNs / 1e6, static_cast<long long>(t.ticks), avg(t.tickNs, t.ticks),
-                 static_cast<long long>(window.timings().viewerPaints),
-                 avg(t.viewerPaintNs, t.viewerPaints), static_cast<long long>(t.shapeUpdates),
-                 avg(t.shapeNs, t.shapeUpdates), static_cast<long long>(t.shapeApplied));
+                 static_cast<long long>(t.viewerPaints), avg(t.viewerPaintNs, t.viewerPaints),
+                 static_cast<long long>(t.shapeUpdates), avg(t.shapeNs, t.shapeUpdates),
+                 static_cast<long long>(t.shapeApplied));
 }
 
 } // namespace

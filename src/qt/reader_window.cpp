@@ -232,6 +232,13 @@ void ReaderWindow::ConnectCommands() {
     };
 }
 
+ReaderTimings ReaderWindow::timings() const {
+    ReaderTimings t = timings_;
+    t.viewerPaints = viewer_->paints();
+    t.viewerPaintNs = viewer_->paintNs();
+    return t;
+}
+
 ButtonHost* ReaderWindow::button(std::u16string_view name) const {
     for (ButtonHost* b : buttons_) {
         if (b->name() == name) {
@@ -305,20 +312,22 @@ void ReaderWindow::SetWindowPos(std::int32_t insertAfter, std::uint32_t) {
         return;
     }
     topmost_ = insertAfter == HWND_TOPMOST;
-    Qt::WindowFlags flags = windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, topmost_);
-    if (windowHandle()) {
-        // Changing a created window's flags through QWidget would hide and re-create it.
-        overrideWindowFlags(flags);
-        windowHandle()->setFlags(flags);
-    } else {
-        setWindowFlags(flags);
-    }
-    if (isVisible()) {
-        ApplyWindowStates();
-        if (topmost_) {
-            raise();
+    if (x11::Available()) {
+        // Said to the window manager directly: changing Qt's flag instead would make Qt
+        // create a new native window the next time it is shown.
+        if (isVisible()) {
+            ApplyWindowStates();
+            if (topmost_) {
+                raise();
+            }
         }
+        return;
+    }
+    // Elsewhere Qt's flag does it; setting it hides the window, so show it again.
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, topmost_);
+    if (shown) {
+        show();
     }
 }
 

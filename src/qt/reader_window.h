@@ -73,7 +73,7 @@ public:
     const KeyShape& keyShape() const { return keyShape_; }
     const QImage& renderedImage() const { return shapeImage_; }
     bool topmost() const { return topmost_; }
-    const ReaderTimings& timings() const { return timings_; }
+    ReaderTimings timings() const;
     // Brings the shape up to date now instead of after the next paint.
     void UpdateShapeNow();
     // WM_NCHITTEST for a point on the screen, through the window's procedures.

@@ -124,3 +124,75 @@ e2e_finish() {
     fi
     exit 0
 }
+
+# Writes UTF-8 text as a GBK file: e2e_gbk FILE TEXT.
+e2e_gbk() {
+    printf '%s\r\n' "$2" | iconv -f UTF-8 -t CP936 >"$1"
+}
+
+# The reader's viewer in a screenshot: e2e_viewer_crop SHOT OUT (needs WX, WY).
+e2e_viewer_crop() {
+    convert "$1" -crop 649x45+"$WX"+$((WY + 24)) +repage "$2"
+}
+
+# Mean grey level (0..1) of an image, and how many of its pixels are pure red.
+e2e_mean() {
+    convert "$1" -colorspace gray -format "%[fx:mean]" info:
+}
+e2e_red_pixels() {
+    convert "$1" -fill black +opaque '#FF0000' -fill white -opaque '#FF0000' -format "%[fx:int(mean*w*h+0.5)]" info:
+}
+
+# Pixels where red clearly dominates: the red mark with its smoothed edges.
+e2e_reddish_pixels() {
+    convert "$1" -fx "(r > g + 0.2 && r > b + 0.2) ? 1 : 0" -colorspace gray -format "%[fx:int(mean*w*h+0.5)]" info:
+}
+
+# Red pixels per red column, times ten: how dense the red characters' strokes are,
+# whatever their number.
+e2e_red_density() {
+    local mask="$E2E_WORK/redmask.png" pixels columns
+    convert "$1" -fx "(r > g + 0.2 && r > b + 0.2) ? 1 : 0" -colorspace gray "$mask"
+    pixels=$(convert "$mask" -format "%[fx:int(mean*w*h+0.5)]" info:)
+    columns=$(convert "$mask" -scale "$(identify -format %w "$mask")x1!" -threshold 0 \
+        -format "%[fx:int(mean*w+0.5)]" info:)
+    ((columns > 0)) && echo $((pixels * 10 / columns)) || echo 0
+}
+
+# Pixels that differ between two images of the same size.
+e2e_differing() {
+    compare -metric AE "$1" "$2" null: 2>&1 | sed 's/[^0-9].*//'
+}
+
+# Drags with the left button from one screen point to another in small steps.
+e2e_drag() {
+    local x0="$1" y0="$2" x1="$3" y1="$4" i
+    xdotool mousemove "$x0" "$y0"
+    sleep 0.2
+    xdotool mousedown 1
+    for i in 1 2 3 4 5 6 7 8 9 10 11 12; do
+        xdotool mousemove $((x0 + (x1 - x0) * i / 12)) $((y0 + (y1 - y0) * i / 12))
+        sleep 0.08
+    done
+    sleep 0.3
+    xdotool mouseup 1
+}
+
+# The tray icon's centre on the screen: sets TX and TY; fails when there is none.
+e2e_tray_icon() {
+    local line
+    line="$(xwininfo -root -tree | grep -E '"lumio": \("lumio" "lumio"\)  [0-9]+x[0-9]+\+0\+0  \+[0-9]+\+[0-9]+' | head -n1)"
+    [ -n "$line" ] || return 1
+    local size abs
+    size="$(awk '{print $5}' <<<"$line")"
+    abs="$(awk '{print $6}' <<<"$line")"
+    local w="${size%%x*}" rest="${size#*x}"
+    local h="${rest%%+*}"
+    abs="${abs#+}"
+    TX=$((${abs%%+*} + w / 2))
+    TY=$((${abs#*+} + h / 2))
+}
+
+e2e_visible() {
+    xdotool search --onlyvisible --name '^Lumio V3$' >/dev/null 2>&1
+}

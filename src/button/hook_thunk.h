@@ -13,6 +13,9 @@ namespace lumio {
 // record: it works from its own copies of the record's values, written into it by
 // patching, so the hook must re-patch after every change of a table's address or of a
 // count. Each patch is counted, which lets a test see exactly when that happened.
+// Passing a message on goes through the window's chain rather than to the copied
+// previous procedure, so another control's thunk leaving the chain cannot leave this one
+// calling a procedure that is gone; the copy records what this thunk replaced.
 class HookThunk {
 public:
     enum class Side { Before, After };

@@ -24,6 +24,7 @@ struct TrackMouseEventRecord {
     WindowHandle hwndTrack = 0;
     std::uint32_t dwHoverTime = 0;
 };
+static_assert(sizeof(TrackMouseEventRecord) == 16);
 
 // The desktop as the controls' input handling needs it: where the pointer is and what is
 // under it, mouse capture, cursors, leave notifications, which system functions exist,

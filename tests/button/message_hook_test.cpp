@@ -5,6 +5,7 @@
 #include "recording_control.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -437,6 +438,42 @@ TEST_F(MessageHookTest, ACallbackMayWatchMoreWhileTheMessageRuns) {
     EXPECT_EQ(log,
               (std::vector<HookCall>{{0, true, button, WM_MOUSEMOVE, 0},
                                      {0, false, button, WM_MOUSEMOVE, OwnAnswer(WM_MOUSEMOVE)}}));
+}
+
+TEST_F(MessageHookTest, ACallbackMayBeReenteredByMessagesItSends) {
+    control.hook.HookWindow(button);
+    control.hook.WatchMessage(button, WM_MOUSEMOVE, kWatchAfter);
+    control.hook.WatchMessage(button, WM_PAINT, kWatchAfter);
+    control.action = [&](bool, bool&, MessageResult&, WindowHandle& hwnd, MessageNumber& uMsg,
+                         auto&...) {
+        if (uMsg == WM_MOUSEMOVE) {
+            windows.Send(hwnd, WM_PAINT, 0, 0); // a repaint from inside the callback
+        }
+    };
+    EXPECT_EQ(windows.Send(button, WM_MOUSEMOVE, 0, 0), OwnAnswer(WM_MOUSEMOVE));
+    EXPECT_EQ(log, (std::vector<HookCall>{{0, false, button, WM_MOUSEMOVE, OwnAnswer(WM_MOUSEMOVE)},
+                                          {0, false, button, WM_PAINT, OwnAnswer(WM_PAINT)}}));
+}
+
+TEST_F(MessageHookTest, AControlDestroyedWhileItsThunkRunsIsNotCalledBack) {
+    // The outer control goes away while the message is inside the inner one's callback:
+    // its thunk still has to finish the message, without calling back.
+    auto outer = std::make_unique<RecordingControl>(windows, log, 1);
+    control.hook.HookWindow(parent);
+    outer->hook.HookWindow(parent);
+    control.hook.WatchMessage(parent, WM_ACTIVATE, kWatchBoth);
+    outer->hook.WatchMessage(parent, WM_ACTIVATE, kWatchBoth);
+    control.action = [&](bool bBefore, auto&...) {
+        if (bBefore) {
+            outer.reset();
+        }
+    };
+    EXPECT_EQ(windows.Send(parent, WM_ACTIVATE, 1, 0), OwnAnswer(WM_ACTIVATE));
+    EXPECT_EQ(log,
+              (std::vector<HookCall>{{1, true, parent, WM_ACTIVATE, 0},
+                                     {0, true, parent, WM_ACTIVATE, 0},
+                                     {0, false, parent, WM_ACTIVATE, OwnAnswer(WM_ACTIVATE)}}));
+    EXPECT_EQ(windows.Find(parent)->Chain().size(), 2u);
 }
 
 TEST_F(MessageHookTest, AnErrorInTheCallbackGoesToTheSenderAndTheChainStays) {

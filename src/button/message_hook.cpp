@@ -22,13 +22,8 @@ MessageHook::MessageHook(WindowRegistry& windows, SubclassCallback& owner)
     : windows_(windows), owner_(owner) {}
 
 MessageHook::~MessageHook() {
-    if (!records_) {
-        return;
-    }
-    for (auto i = records_->size(); i-- > 0;) {
-        if ((*records_)[i].HookedWindow != 0) {
-            Unhook((*records_)[i]);
-        }
+    if (records_) {
+        UnhookAllWindows();
     }
 }
 

@@ -38,7 +38,8 @@ struct HookRecord {
 // A control's message hook: one record and one thunk per window it hooks, through which
 // the control's zSubclass_Proc sees the messages it watches. Several controls may hook the
 // same window; their thunks then form a chain, and each may be removed in any order
-// without cutting the others out. Single-threaded, and callbacks may re-enter it.
+// without cutting the others out. Single-threaded, and callbacks may re-enter it. The
+// registry must outlive the hook.
 class MessageHook {
 public:
     MessageHook(WindowRegistry& windows, SubclassCallback& owner);

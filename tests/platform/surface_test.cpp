@@ -79,5 +79,30 @@ TEST(Bitmap, ClipCutsAnyRectangleToTheBitmap) {
     EXPECT_EQ(b.Clip(6, 0, 5, 8), Rect{});
 }
 
+TEST(ClipSteps, KeepsOnlyTheStepsThatLandOnTheBitmap) {
+    struct Case {
+        std::int64_t start, step, count, size;
+        std::int64_t first, last;
+    };
+    const Case cases[] = {
+        {5, 1, 10, 8, 0, 3},    // runs off the far end
+        {-3, 1, 5, 4, 3, 5},    // starts before the near end
+        {10, -1, 20, 4, 7, 11}, // backwards through the whole bitmap
+        {2, -1, 2, 4, 0, 2},    // backwards, inside
+        {-1, -1, 5, 4, 2, 0},   // backwards away from it: nothing
+        {4, 1, 5, 4, 0, 0},     // starts just past the end: nothing
+        {INT64_MIN / 4, 1, INT64_MAX / 2, 3, -(INT64_MIN / 4), -(INT64_MIN / 4) + 3},
+    };
+    for (const Case& c : cases) {
+        const StepRange r = ClipSteps(c.start, c.step, c.count, c.size);
+        if (c.first >= c.last) {
+            EXPECT_GE(r.first, r.last) << c.start;
+        } else {
+            EXPECT_EQ(r.first, c.first) << c.start;
+            EXPECT_EQ(r.last, c.last) << c.start;
+        }
+    }
+}
+
 } // namespace
 } // namespace lumio

@@ -1,19 +1,13 @@
 #include "platform/line.h"
 
+#include "platform/wide_math.h"
+
 #include <algorithm>
 #include <cstdint>
 
 namespace lumio {
 
 namespace {
-
-__extension__ using Wide = __int128;
-
-// floor(a / b) for b > 0.
-Wide FloorDiv(Wide a, Wide b) {
-    const Wide q = a / b;
-    return (a % b != 0 && a < 0) ? q - 1 : q;
-}
 
 // A binary raster operation on the colour bits: bit k of (mode - 1) is the result for
 // pen bit P and destination bit D with k = 2P + D.
@@ -59,7 +53,7 @@ void LineTo(Surface& surface, std::int32_t x, std::int32_t y, OleColor color) {
     const std::int32_t mode = surface.draw_mode();
     for (std::int64_t i = steps.first; i < steps.last; ++i) {
         // The minor offset is d * i / n to the nearest integer, halves to the smaller.
-        const Wide offset = -FloorDiv(-(Wide{2} * minor_delta * i - n), Wide{2} * n);
+        const Wide offset = CeilDiv(Wide{2} * minor_delta * i - n, Wide{2} * n);
         const Wide minor = minor_start + offset;
         if (minor < 0 || minor >= minor_size) {
             continue;

@@ -1,6 +1,7 @@
 #include "platform/region.h"
 
 #include "platform/errors.h"
+#include "platform/wide_math.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -10,8 +11,6 @@
 namespace lumio {
 
 namespace {
-
-__extension__ using Wide = __int128;
 
 // A region never needs more rows of corner than this; beyond it the platform would
 // fail to allocate the region too.

@@ -1,5 +1,7 @@
 #include "platform/transfer.h"
 
+#include "platform/wide_math.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -8,18 +10,7 @@ namespace lumio {
 
 namespace {
 
-__extension__ using Wide = __int128;
-
 constexpr Pixel kColorBits = 0x00FFFFFFu;
-
-Wide FloorDiv(Wide a, Wide b) {
-    const Wide q = a / b;
-    return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
-}
-
-Wide CeilDiv(Wide a, Wide b) {
-    return -FloorDiv(-a, b);
-}
 
 // How one axis of a stretched transfer maps destination pixels to source pixels.
 // Destination pixel j (0 <= j < dst_count) lies at dst_start + j * dst_step and is fed by
@@ -73,7 +64,7 @@ struct Axis {
     }
 };
 
-// Reads top-down rows of a source; `row(y)` gives row y.
+// Pixels of a transfer's source by top-down row, whatever the memory order.
 class Source {
 public:
     explicit Source(const Bitmap& bitmap)

@@ -52,6 +52,9 @@ public:
     Pixel* pixels() { return bitmap_.data(); }
     const Pixel* pixels() const { return bitmap_.data(); }
     unsigned char* bytes() { return reinterpret_cast<unsigned char*>(bitmap_.data()); }
+    const unsigned char* bytes() const {
+        return reinterpret_cast<const unsigned char*>(bitmap_.data());
+    }
     Bitmap& bitmap() { return bitmap_; }
     const Bitmap& bitmap() const { return bitmap_; }
 

@@ -14,6 +14,9 @@ namespace lumio {
 // delivers the control's notifications (Initialize, InitProperties or ReadProperties,
 // Resize, Paint, ambient changes, WriteProperties, Terminate) in that order. The
 // desktop program hosts buttons in real windows; tests use a recording host.
+//
+// The surface's own background colour (what a paint clears to) starts as the
+// container's background colour; some looks set it again.
 class ControlHost : public RenderHost {
 public:
     // The control's outer size in twips. Setting it may deliver Resize again before

@@ -1,0 +1,576 @@
+#include "button/property_value.h"
+
+#include "platform/base64.h"
+#include "platform/utf_convert.h"
+
+#include <cctype>
+#include <charconv>
+#include <cstring>
+#include <limits>
+#include <optional>
+
+namespace lumio {
+
+namespace {
+
+constexpr std::int32_t kMaxPictureSide = 8192;
+
+[[noreturn]] void Fail(std::string what) {
+    throw ValueSyntaxError(std::move(what));
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
+        if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+// ---- formatting ---------------------------------------------------------------
+
+void AppendHex(std::string& out, std::uint32_t v, int digits) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) {
+        out += kHex[(v >> shift) & 0xF];
+    }
+}
+
+std::string QuoteString(std::u16string_view text) {
+    std::u16string safe; // what can go to UTF-8 unchanged
+    std::string out = "\"";
+    auto flush = [&] {
+        out += utf::ToUtf8(safe);
+        safe.clear();
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        const bool high = c >= 0xD800 && c <= 0xDBFF;
+        const bool low = c >= 0xDC00 && c <= 0xDFFF;
+        if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            safe += c;
+            safe += text[++i];
+            continue;
+        }
+        const char* escape = nullptr;
+        switch (c) {
+        case u'\\':
+            escape = "\\\\";
+            break;
+        case u'"':
+            escape = "\\\"";
+            break;
+        case u'\n':
+            escape = "\\n";
+            break;
+        case u'\r':
+            escape = "\\r";
+            break;
+        case u'\t':
+            escape = "\\t";
+            break;
+        default:
+            break;
+        }
+        if (escape != nullptr) {
+            flush();
+            out += escape;
+        } else if (c < 0x20 || c == 0x7F || high || low) {
+            flush();
+            out += "\\u";
+            AppendHex(out, c, 4);
+        } else {
+            safe += c;
+        }
+    }
+    flush();
+    out += '"';
+    return out;
+}
+
+std::string FormatReal(double v) {
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, r.ptr);
+}
+
+std::string FormatColor(std::uint32_t ole) {
+    std::string out;
+    if ((ole & 0xFF000000u) == 0) {
+        out = "#";
+        AppendHex(out, ole & 0xFF, 2);
+        AppendHex(out, (ole >> 8) & 0xFF, 2);
+        AppendHex(out, (ole >> 16) & 0xFF, 2);
+    } else if ((ole & 0xFF000000u) == 0x80000000u) {
+        out = "sys:" + std::to_string(ole & 0x00FFFFFFu);
+    } else {
+        out = "ole:";
+        AppendHex(out, ole, 8);
+    }
+    return out;
+}
+
+std::string FormatFont(const FontAttributes& f) {
+    std::string out = "Font(Name = " + QuoteString(f.name) + ", Size = " + FormatReal(f.size) +
+                      ", Weight = " + std::to_string(f.weight) +
+                      ", Charset = " + std::to_string(f.charset);
+    if (f.italic) {
+        out += ", Italic = True";
+    }
+    if (f.underline) {
+        out += ", Underline = True";
+    }
+    if (f.strikethrough) {
+        out += ", Strikethrough = True";
+    }
+    return out + ")";
+}
+
+std::string FormatPicture(const PictureValue& p) {
+    if (std::holds_alternative<std::monostate>(p)) {
+        return "Nothing";
+    }
+    if (const auto* file = std::get_if<PictureFile>(&p)) {
+        return "File(" + QuoteString(utf::FromUtf8Lossy(file->path)) + ")";
+    }
+    const auto& e = std::get<EmbeddedPicture>(p);
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(e.pixels.size() * 4);
+    for (std::uint32_t px : e.pixels) {
+        for (int k = 0; k < 4; ++k) {
+            bytes.push_back(static_cast<std::uint8_t>(px >> (8 * k)));
+        }
+    }
+    std::string out = e.kind == EmbeddedPicture::Kind::Icon ? "Icon(" : "Bitmap(";
+    out += std::to_string(e.width) + ", " + std::to_string(e.height) + ", \"" +
+           base64::Encode(bytes) + "\"";
+    if (e.kind == EmbeddedPicture::Kind::Icon) {
+        out += ", \"" + base64::Encode(e.mask) + "\"";
+    }
+    return out + ")";
+}
+
+// ---- parsing --------------------------------------------------------------------
+
+class Cursor {
+public:
+    explicit Cursor(std::string_view text) : text_(text) {}
+
+    void SkipSpace() {
+        while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) {
+            ++pos_;
+        }
+    }
+    bool AtEnd() const { return pos_ >= text_.size(); }
+    char Peek() const { return AtEnd() ? '\0' : text_[pos_]; }
+
+    bool Accept(char c) {
+        SkipSpace();
+        if (Peek() == c) {
+            ++pos_;
+            return true;
+        }
+        return false;
+    }
+    void Expect(char c, std::string_view where) {
+        if (!Accept(c)) {
+            if (AtEnd()) {
+                Fail("value ends too early: expected '" + std::string(1, c) + "' " +
+                     std::string(where));
+            }
+            Fail("expected '" + std::string(1, c) + "' " + std::string(where));
+        }
+    }
+
+    std::string_view Word() {
+        SkipSpace();
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() &&
+               (std::isalnum(static_cast<unsigned char>(text_[pos_])) || text_[pos_] == '_')) {
+            ++pos_;
+        }
+        return text_.substr(start, pos_ - start);
+    }
+
+    std::string_view NumberText() {
+        SkipSpace();
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() &&
+               (std::isalnum(static_cast<unsigned char>(text_[pos_])) || text_[pos_] == '-' ||
+                text_[pos_] == '+' || text_[pos_] == '.')) {
+            ++pos_;
+        }
+        return text_.substr(start, pos_ - start);
+    }
+
+    std::u16string String() {
+        SkipSpace();
+        if (Peek() != '"') {
+            Fail(AtEnd() ? "value ends too early: expected a string" : "expected a string");
+        }
+        ++pos_;
+        std::u16string out;
+        std::size_t runStart = pos_;
+        auto flushRun = [&] {
+            const auto run = utf::FromUtf8(text_.substr(runStart, pos_ - runStart));
+            if (!run) {
+                Fail("string is not valid UTF-8");
+            }
+            out += *run;
+        };
+        while (true) {
+            if (AtEnd()) {
+                Fail("string is not closed");
+            }
+            const char c = text_[pos_];
+            if (c == '"') {
+                flushRun();
+                ++pos_;
+                return out;
+            }
+            if (c != '\\') {
+                ++pos_;
+                continue;
+            }
+            flushRun();
+            if (pos_ + 1 >= text_.size()) {
+                Fail("string is not closed");
+            }
+            const char e = text_[pos_ + 1];
+            pos_ += 2;
+            switch (e) {
+            case '\\':
+                out += u'\\';
+                break;
+            case '"':
+                out += u'"';
+                break;
+            case 'n':
+                out += u'\n';
+                break;
+            case 'r':
+                out += u'\r';
+                break;
+            case 't':
+                out += u'\t';
+                break;
+            case 'u': {
+                std::uint32_t v = 0;
+                for (int k = 0; k < 4; ++k) {
+                    const int d = pos_ < text_.size() ? HexDigit(text_[pos_]) : -1;
+                    if (d < 0) {
+                        Fail("bad escape: \\u needs four hexadecimal digits");
+                    }
+                    v = v * 16 + static_cast<std::uint32_t>(d);
+                    ++pos_;
+                }
+                out += static_cast<char16_t>(v);
+                break;
+            }
+            default:
+                Fail(std::string("bad escape: \\") + e);
+            }
+            runStart = pos_;
+        }
+    }
+
+    std::int64_t Integer(std::string_view what) {
+        const std::string_view t = NumberText();
+        if (t.empty()) {
+            Fail(AtEnd() ? "value ends too early: expected " + std::string(what)
+                         : "expected " + std::string(what));
+        }
+        std::int64_t v = 0;
+        const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
+        if (r.ec == std::errc::result_out_of_range) {
+            Fail("number out of range: " + std::string(t));
+        }
+        if (r.ec != std::errc() || r.ptr != t.data() + t.size()) {
+            Fail("not a whole number: " + std::string(t));
+        }
+        return v;
+    }
+
+    double Real(std::string_view what) {
+        const std::string_view t = NumberText();
+        if (t.empty()) {
+            Fail("expected " + std::string(what));
+        }
+        double v = 0;
+        const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
+        if (r.ec != std::errc() || r.ptr != t.data() + t.size()) {
+            Fail("not a number: " + std::string(t));
+        }
+        return v;
+    }
+
+    std::string_view Rest() const { return text_.substr(pos_); }
+    void Advance(std::size_t n) { pos_ += n; }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+std::int64_t InRange(std::int64_t v, std::int64_t lo, std::int64_t hi, std::string_view what) {
+    if (v < lo || v > hi) {
+        Fail(std::string(what) + " out of range: " + std::to_string(v));
+    }
+    return v;
+}
+
+bool ParseBoolWord(std::string_view w, std::string_view what) {
+    if (EqualsNoCase(w, "True")) {
+        return true;
+    }
+    if (EqualsNoCase(w, "False")) {
+        return false;
+    }
+    Fail(std::string(what) + " must be True or False");
+}
+
+FontAttributes ParseFont(Cursor& c) {
+    FontAttributes f;
+    c.Expect('(', "after Font");
+    if (c.Accept(')')) {
+        return f;
+    }
+    bool seen[7] = {};
+    do {
+        const std::string_view name = c.Word();
+        c.Expect('=', "after a font attribute name");
+        static constexpr std::string_view kNames[] = {
+            "Name", "Size", "Weight", "Charset", "Italic", "Underline", "Strikethrough"};
+        int which = -1;
+        for (int k = 0; k < 7; ++k) {
+            if (EqualsNoCase(name, kNames[k])) {
+                which = k;
+            }
+        }
+        if (which < 0) {
+            Fail("unknown font attribute: " + std::string(name));
+        }
+        if (seen[which]) {
+            Fail("font attribute given twice: " + std::string(name));
+        }
+        seen[which] = true;
+        switch (which) {
+        case 0:
+            f.name = c.String();
+            break;
+        case 1: {
+            f.size = c.Real("a font size");
+            if (!(f.size > 0 && f.size <= 2048)) {
+                Fail("font size out of range");
+            }
+            break;
+        }
+        case 2:
+            f.weight = static_cast<std::int16_t>(InRange(c.Integer("a weight"), 0, 1000, "weight"));
+            break;
+        case 3:
+            f.charset =
+                static_cast<std::int16_t>(InRange(c.Integer("a charset"), 0, 255, "charset"));
+            break;
+        case 4:
+            f.italic = ParseBoolWord(c.Word(), "Italic");
+            break;
+        case 5:
+            f.underline = ParseBoolWord(c.Word(), "Underline");
+            break;
+        default:
+            f.strikethrough = ParseBoolWord(c.Word(), "Strikethrough");
+            break;
+        }
+    } while (c.Accept(','));
+    c.Expect(')', "to close Font(");
+    return f;
+}
+
+std::vector<std::uint8_t> DecodeData(const std::u16string& text, std::string_view what) {
+    std::string ascii;
+    for (char16_t ch : text) {
+        if (ch > 0x7F) {
+            Fail(std::string(what) + " is not base64");
+        }
+        ascii += static_cast<char>(ch);
+    }
+    auto bytes = base64::Decode(ascii);
+    if (!bytes) {
+        Fail(std::string(what) + " is not base64");
+    }
+    return std::move(*bytes);
+}
+
+EmbeddedPicture ParseEmbedded(Cursor& c, EmbeddedPicture::Kind kind) {
+    EmbeddedPicture e;
+    e.kind = kind;
+    c.Expect('(', "after the picture kind");
+    e.width = static_cast<std::int32_t>(
+        InRange(c.Integer("a width"), 0, kMaxPictureSide, "picture width"));
+    c.Expect(',', "after the width");
+    e.height = static_cast<std::int32_t>(
+        InRange(c.Integer("a height"), 0, kMaxPictureSide, "picture height"));
+    c.Expect(',', "after the height");
+    const auto count = static_cast<std::size_t>(e.width) * static_cast<std::size_t>(e.height);
+    const auto bytes = DecodeData(c.String(), "picture data");
+    if (bytes.size() != count * 4) {
+        Fail("picture data has " + std::to_string(bytes.size()) + " bytes, expected " +
+             std::to_string(count * 4));
+    }
+    e.pixels.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        e.pixels[i] = static_cast<std::uint32_t>(bytes[4 * i]) |
+                      (static_cast<std::uint32_t>(bytes[4 * i + 1]) << 8) |
+                      (static_cast<std::uint32_t>(bytes[4 * i + 2]) << 16) |
+                      (static_cast<std::uint32_t>(bytes[4 * i + 3]) << 24);
+    }
+    if (kind == EmbeddedPicture::Kind::Icon) {
+        c.Expect(',', "after the icon pixels");
+        e.mask = DecodeData(c.String(), "icon mask");
+        if (e.mask.size() != count) {
+            Fail("icon mask has " + std::to_string(e.mask.size()) + " bytes, expected " +
+                 std::to_string(count));
+        }
+        for (std::uint8_t m : e.mask) {
+            if (m > 1) {
+                Fail("icon mask bytes must be 0 or 1");
+            }
+        }
+    }
+    c.Expect(')', "to close the picture");
+    return e;
+}
+
+std::uint32_t ParseColorAfterHash(Cursor& c) {
+    const std::string_view rest = c.Rest();
+    std::uint32_t rgb = 0;
+    for (std::size_t k = 0; k < 6; ++k) {
+        const int d = k < rest.size() ? HexDigit(rest[k]) : -1;
+        if (d < 0) {
+            Fail("a colour #RRGGBB needs six hexadecimal digits");
+        }
+        rgb = rgb * 16 + static_cast<std::uint32_t>(d);
+    }
+    c.Advance(6);
+    // Written red first; held as 0x00BBGGRR.
+    return ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
+}
+
+PropertyValue ParseOne(Cursor& c) {
+    c.SkipSpace();
+    const char first = c.Peek();
+    if (c.AtEnd()) {
+        Fail("value is missing");
+    }
+    if (first == '"') {
+        return c.String();
+    }
+    if (first == '#') {
+        c.Advance(1);
+        return ColorValue{ParseColorAfterHash(c)};
+    }
+    if (first == '-' || first == '+' || (first >= '0' && first <= '9')) {
+        return c.Integer("a number");
+    }
+    const std::string_view word = c.Word();
+    if (word.empty()) {
+        Fail(std::string("unexpected character '") + first + "'");
+    }
+    if (EqualsNoCase(word, "True")) {
+        return true;
+    }
+    if (EqualsNoCase(word, "False")) {
+        return false;
+    }
+    if (EqualsNoCase(word, "Nothing")) {
+        return PictureValue{};
+    }
+    if (EqualsNoCase(word, "sys") || EqualsNoCase(word, "ole")) {
+        c.Expect(':', "in a colour");
+        if (EqualsNoCase(word, "sys")) {
+            return ColorValue{0x80000000u | static_cast<std::uint32_t>(
+                                                InRange(c.Integer("a system colour index"), 0,
+                                                        0x00FFFFFF, "system colour index"))};
+        }
+        const std::string_view hex = c.NumberText();
+        std::uint32_t v = 0;
+        if (hex.size() != 8) {
+            Fail("an ole: colour needs eight hexadecimal digits");
+        }
+        for (char h : hex) {
+            const int d = HexDigit(h);
+            if (d < 0) {
+                Fail("an ole: colour needs eight hexadecimal digits");
+            }
+            v = v * 16 + static_cast<std::uint32_t>(d);
+        }
+        return ColorValue{v};
+    }
+    if (EqualsNoCase(word, "Font")) {
+        return ParseFont(c);
+    }
+    if (EqualsNoCase(word, "File")) {
+        c.Expect('(', "after File");
+        const std::u16string path = c.String();
+        c.Expect(')', "to close File(");
+        return PictureValue{PictureFile{utf::ToUtf8(path)}};
+    }
+    if (EqualsNoCase(word, "Bitmap")) {
+        return PictureValue{ParseEmbedded(c, EmbeddedPicture::Kind::Bitmap)};
+    }
+    if (EqualsNoCase(word, "Icon")) {
+        return PictureValue{ParseEmbedded(c, EmbeddedPicture::Kind::Icon)};
+    }
+    Fail("unknown value: " + std::string(word));
+}
+
+} // namespace
+
+std::string FormatValue(const PropertyValue& value) {
+    struct Visitor {
+        std::string operator()(bool b) const { return b ? "True" : "False"; }
+        std::string operator()(std::int64_t v) const { return std::to_string(v); }
+        std::string operator()(const std::u16string& s) const { return QuoteString(s); }
+        std::string operator()(const ColorValue& c) const { return FormatColor(c.ole); }
+        std::string operator()(const FontAttributes& f) const { return FormatFont(f); }
+        std::string operator()(const PictureValue& p) const { return FormatPicture(p); }
+    };
+    return std::visit(Visitor{}, value);
+}
+
+PropertyValue ParseValue(std::string_view text) {
+    Cursor c(text);
+    PropertyValue v = ParseOne(c);
+    c.SkipSpace();
+    if (!c.AtEnd()) {
+        Fail("unexpected text after the value: " + std::string(c.Rest()));
+    }
+    return v;
+}
+
+std::string_view KindName(const PropertyValue& value) {
+    static constexpr std::string_view kNames[] = {"a Boolean", "a number", "a string",
+                                                  "a colour",  "a font",   "a picture"};
+    return kNames[value.index()];
+}
+
+} // namespace lumio

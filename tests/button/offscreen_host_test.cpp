@@ -1,0 +1,42 @@
+#include "button/offscreen_host.h"
+#include "button/qxbutton.h"
+#include "platform/bitmap_font.h"
+#include "platform/palette.h"
+
+#include <gtest/gtest.h>
+
+namespace lumio {
+namespace {
+
+TEST(OffscreenHost, CompositeShowsTheContainerOutsideTheRegion) {
+    const BitmapFontPainter font;
+    OffscreenHost host(75 * 15, 23 * 15, font);
+    host.SetAmbientBackColor(Rgb(0x10, 0x20, 0x30));
+    QxButton button(host);
+    host.Attach(&button);
+    button.Initialize();
+    button.InitProperties();
+    button.SetButtonStyle(14);                               // rounded corners of 18 x 18
+    host.surface().bitmap().Fill(PixelFromRrggbb(0xFF0000)); // stands in for a look
+    const Bitmap shown = host.Composite();
+    EXPECT_EQ(shown.at(0, 0), ToPixel(Rgb(0x10, 0x20, 0x30)));
+    EXPECT_EQ(shown.at(37, 11), PixelFromRrggbb(0xFF0000));
+    EXPECT_EQ(host.surface().back_color(), Rgb(0x10, 0x20, 0x30));
+}
+
+TEST(OffscreenHost, GrowingToTheMinimumSizeResizesTheSurface) {
+    const BitmapFontPainter font;
+    OffscreenHost host(150, 150, font);
+    QxButton button(host);
+    host.Attach(&button);
+    button.Initialize();
+    button.InitProperties();
+    EXPECT_EQ(host.Width(), 220);
+    EXPECT_EQ(host.surface().width(), 15);
+    EXPECT_EQ(button.model().mWidth, 15);
+    EXPECT_EQ(host.ParentProperty("hWnd"), 2);
+    EXPECT_THROW(host.ParentProperty("Colour"), RuntimeError);
+}
+
+} // namespace
+} // namespace lumio

@@ -4,11 +4,13 @@
 #include "button/render/capsule_look.h"
 
 #include "button/render/capsule_maps.h"
+#include "button/render/primitives.h"
 #include "button/render/style_painter.h"
 #include "button/render/style_renderers.h"
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 namespace lumio {
 
@@ -36,6 +38,36 @@ void PaintTile(Surface& surface, const CapsuleTile& tile, std::int32_t left, std
     }
 }
 
+// One band line: a row or a column of one colour from (x1, y1) to (x2, y2), end point
+// left out, the pen left at the end point, exactly as DrawLine draws it. With the pen
+// copying (the usual mode) the run is filled directly; any other mode goes through
+// DrawLine, which applies it.
+void BandLine(Surface& surface, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+              std::uint32_t rrggbb) {
+    if (surface.draw_mode() != kDrawModeCopyPen) {
+        DrawLine(surface, x1, y1, x2, y2, FromRrggbb(rrggbb));
+        return;
+    }
+    surface.set_current_position({x2, y2});
+    // The covered run along the line, as a half-open range: a line drawn backwards
+    // covers (end, start].
+    auto run = [](std::int64_t from, std::int64_t to) {
+        return from <= to ? std::pair{from, to} : std::pair{to + 1, from + 1};
+    };
+    Bitmap& bitmap = surface.bitmap();
+    Rect inside;
+    if (y1 == y2) {
+        const auto [left, right] = run(x1, x2);
+        inside = bitmap.Clip(left, y1, right, std::int64_t{y1} + 1);
+    } else {
+        const auto [top, bottom] = run(y1, y2);
+        inside = bitmap.Clip(x1, top, std::int64_t{x1} + 1, bottom);
+    }
+    if (inside.left < inside.right) {
+        bitmap.FillRect(inside, PixelFromRrggbb(rrggbb));
+    }
+}
+
 void PaintMap(PaintContext& ctx, const CapsuleBands& bands, const CapsuleTiles& tiles) {
     StylePainter p(ctx);
     p.Remeasure();
@@ -58,20 +90,20 @@ void PaintMap(PaintContext& ctx, const CapsuleBands& bands, const CapsuleTiles& 
     const Px sideEnd = H - 10;
     for (std::size_t x = 0; x < bands.left.size(); ++x) {
         const auto column = static_cast<std::int32_t>(x);
-        p.Line(column, 11, column, sideEnd, FromRrggbb(bands.left[x]));
+        BandLine(surface, column, 11, column, sideEnd, bands.left[x]);
     }
     for (std::size_t k = 0; k < bands.right.size(); ++k) {
         const Px column = right + static_cast<std::int32_t>(k);
-        p.Line(column, 11, column, sideEnd, FromRrggbb(bands.right[k]));
+        BandLine(surface, column, 11, column, sideEnd, bands.right[k]);
     }
     for (std::size_t y = 0; y < bands.top.size(); ++y) {
         const auto row = static_cast<std::int32_t>(y);
-        p.Line(17, row, right, row, FromRrggbb(bands.top[y]));
+        BandLine(surface, 17, row, right, row, bands.top[y]);
     }
     const Px bottom = H - 11;
     for (std::size_t j = 0; j < bands.bottom.size(); ++j) {
         const Px row = bottom + static_cast<std::int32_t>(j);
-        p.Line(17, row, right, row, FromRrggbb(bands.bottom[j]));
+        BandLine(surface, 17, row, right, row, bands.bottom[j]);
     }
 }
 

@@ -89,9 +89,8 @@ void QxButton::MouseMove(std::int16_t Button, std::int16_t Shift, float x, float
 void QxButton::DoMouseMove(const bool& alive, std::int16_t Button, std::int16_t Shift, float x,
                            float y) {
     ButtonModel& m = model_;
-    DesktopServices& desktop = host_.Desktop();
     const WindowHandle own = hWnd();
-    if (desktop.WindowFromPoint(desktop.GetCursorPos()) != own) {
+    if (!PointerIsOver(own)) {
         // The host still routes moves here while the mouse is captured.
         m.mMouseOver = false;
         RaiseEvent(alive, events.MouseLeave);
@@ -270,6 +269,11 @@ void QxButton::EndSpaceCapture() {
     }
 }
 
+bool QxButton::PointerIsOver(WindowHandle window) {
+    DesktopServices& desktop = host_.Desktop();
+    return desktop.WindowFromPoint(desktop.GetCursorPos()) == window;
+}
+
 // --- Focus -------------------------------------------------------------------------------
 
 void QxButton::GotFocus() {
@@ -336,7 +340,9 @@ void QxButton::DoHookMessage(const bool& alive, WindowHandle window, MessageNumb
         }
         break;
     case WM_MOUSEMOVE:
-        if (!m.mMouseOver) {
+        // While the mouse is captured the moves keep coming when the pointer is far
+        // off the button; only one over it is an entry.
+        if (!m.mMouseOver && PointerIsOver(window)) {
             m.mMouseOver = true;
             TrackMouseLeave(window);
             if (!m.mSpaceDown) {

@@ -172,6 +172,7 @@ private:
     void DoHookMessage(const bool& alive, WindowHandle window, MessageNumber message,
                        WParam wParam);
     void EndSpaceCapture();
+    bool PointerIsOver(WindowHandle window);
 
     ControlHost& host_;
     ButtonModel model_;

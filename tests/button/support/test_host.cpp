@@ -119,6 +119,10 @@ void TestHost::SetSurfaceEnabled(bool enabled) {
     if (Window* w = desk->windows.Find(window)) {
         w->set_enabled(enabled);
     }
+    // As on the platform, a window that is disabled gives up the mouse capture.
+    if (!enabled && desk->desktop.GetCapture() == window) {
+        desk->desktop.ReleaseCapture();
+    }
 }
 
 void TestHost::HandlerError(std::exception_ptr error) {

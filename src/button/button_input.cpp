@@ -5,7 +5,6 @@
 #include "button/qxbutton.h"
 
 #include <exception>
-#include <utility>
 
 namespace lumio {
 
@@ -43,15 +42,14 @@ void RaiseEvent(const bool& alive, const Event& event, Args&... args) {
 
 template <typename Body>
 void QxButton::RunHandler(Body&& body) {
-    // Both outlive the control, should a callback destroy it.
+    // The flag outlives the control, should a callback destroy it.
     const std::shared_ptr<bool> alive = alive_;
-    ControlHost& host = host_;
     try {
         body(*alive);
     } catch (const ControlDestroyed&) {
     } catch (...) {
         if (*alive) {
-            host.HandlerError(std::current_exception());
+            host_.HandlerError(std::current_exception());
         }
     }
 }

@@ -45,12 +45,17 @@ void OffscreenHost::SetHeight(float twips) {
 
 std::int32_t OffscreenHost::ParentProperty(std::string_view name) {
     if (name == "hWnd") {
-        return 2;
+        return parent_;
     }
     if (name == "MDIChild") {
         return 0;
     }
     throw RuntimeError(ErrorNumber::InvalidProcedureCall, "Invalid procedure call");
+}
+
+void OffscreenHost::SetSurfaceEnabled(bool enabled) {
+    enabled_ = enabled;
+    windows_.Find(window_)->set_enabled(enabled);
 }
 
 void OffscreenHost::Refresh() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "button/control_host.h"
+#include "platform/fake_desktop.h"
+#include "platform/window_registry.h"
 
 #include <optional>
 #include <string>
@@ -11,7 +13,9 @@ class QxButton;
 
 // A container without a screen: one button on a memory surface, with settable
 // ambient values. Command-line tools and benchmarks draw buttons in it; Composite()
-// shows the button as its window would appear over the container.
+// shows the button as its window would appear over the container. Its windows live on
+// a desktop of their own that nobody points at, so a running button hooks them but
+// hears no input.
 class OffscreenHost final : public ControlHost {
 public:
     OffscreenHost(float widthTwips, float heightTwips, const TextPainter& text);
@@ -57,23 +61,31 @@ public:
     std::int32_t ParentProperty(std::string_view name) override;
     void PropertyChanged(std::string_view) override {}
     void Refresh() override;
-    std::int32_t hWnd() const override { return 1; }
+    std::int32_t hWnd() const override { return window_; }
     void SetSurfaceFont(const FontAttributes& font) override { surfaceFont_ = font; }
     void SetSurfaceFontName(const std::u16string& name) override { surfaceFont_.name = name; }
     OleColor SurfaceForeColor() const override { return foreColor_; }
     void SetSurfaceForeColor(OleColor color) override { foreColor_ = color; }
     bool SurfaceEnabled() const override { return enabled_; }
-    void SetSurfaceEnabled(bool enabled) override { enabled_ = enabled; }
+    void SetSurfaceEnabled(bool enabled) override;
     std::int16_t SurfaceMousePointer() const override { return mousePointer_; }
     void SetSurfaceMousePointer(std::int16_t pointer) override { mousePointer_ = pointer; }
     PictureRef SurfaceMouseIcon() const override { return mouseIcon_; }
     void SetSurfaceMouseIcon(PictureRef icon) override { mouseIcon_ = std::move(icon); }
     void MessageBox(std::u16string_view, std::int32_t, std::u16string_view) override {}
+    WindowRegistry& Windows() override { return windows_; }
+    DesktopServices& Desktop() override { return desktop_; }
+    // No input is delivered here, so no handler has anything to fail on.
+    void HandlerError(std::exception_ptr) override {}
 
 private:
     static constexpr float kTwipsPerPixel = 15.0f;
     void ResizeSurface();
 
+    WindowRegistry windows_;
+    FakeDesktop desktop_{windows_};
+    WindowHandle parent_ = windows_.Create(0, nullptr);
+    WindowHandle window_ = windows_.Create(parent_, nullptr);
     const TextPainter& text_;
     QxButton* control_ = nullptr;
     float width_;

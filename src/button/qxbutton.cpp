@@ -48,7 +48,11 @@ constexpr bool StyleShowsFocusRect(std::int32_t style) {
 
 QxButton::QxButton(ControlHost& host) : host_(host) {}
 
-QxButton::~QxButton() = default;
+QxButton::~QxButton() {
+    // An event callback may destroy the control while one of its handlers runs; the
+    // handler sees this and stops before touching the control again.
+    *alive_ = false;
+}
 
 void QxButton::PaintButton() {
     PaintContext ctx{model_, host_};

@@ -3,6 +3,7 @@
 #include "platform/bitmap.h"
 #include "platform/color.h"
 #include "platform/palette.h"
+#include "platform/point.h"
 
 #include <cstdint>
 
@@ -25,12 +26,6 @@ enum StretchMode : std::int32_t {
     kStretchAndScans = 1,    // black on white, the default: AND of the merged pixels
     kStretchOrScans = 2,     // white on black: OR of the merged pixels
     kStretchDeleteScans = 3, // colour on colour: one pixel of each group survives
-};
-
-struct Point {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    friend bool operator==(const Point&, const Point&) = default;
 };
 
 // A control's drawing surface: its pixels plus the device-context state that drawing

@@ -34,7 +34,10 @@ TEST(OffscreenHost, GrowingToTheMinimumSizeResizesTheSurface) {
     EXPECT_EQ(host.Width(), 220);
     EXPECT_EQ(host.surface().width(), 15);
     EXPECT_EQ(button.model().mWidth, 15);
-    EXPECT_EQ(host.ParentProperty("hWnd"), 2);
+    const Window* own = host.Windows().Find(host.hWnd());
+    ASSERT_NE(own, nullptr);
+    EXPECT_EQ(host.ParentProperty("hWnd"), own->parent());
+    EXPECT_TRUE(host.Windows().IsWindow(own->parent()));
     EXPECT_THROW(host.ParentProperty("Colour"), RuntimeError);
 }
 

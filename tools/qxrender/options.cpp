@@ -1,6 +1,6 @@
 #include "options.h"
 
-#include "platform/utf_convert.h"
+#include "platform/utf.h"
 
 #include <charconv>
 #include <functional>
@@ -88,7 +88,7 @@ const std::vector<Flag>& Flags() {
          }},
         {"--caption", true,
          [](Options& o, const std::string& v) {
-             const auto text = utf::FromUtf8(v);
+             const auto text = FromUtf8Strict(v);
              o.caption = text.value_or(u"");
              return text.has_value();
          }},

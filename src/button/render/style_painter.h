@@ -72,7 +72,7 @@ public:
     // W and H as the paint stored them, without measuring again.
     void UseStoredSize();
 
-    // H / divisor in double precision, rounded half to even.
+    // rnd(x): a real rounded to the nearest integer, halves to even.
     std::int32_t Rnd(double value) const { return RoundHalfEven(value); }
     // rnd(H / 2), the middle row most looks split at.
     std::int32_t M() const { return RoundHalfEven(H / 2.0); }

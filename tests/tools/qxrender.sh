@@ -49,6 +49,9 @@ expect_usage_error --style 6 --out "$work/a.png" --style 7
 expect_usage_error --style 6 --out "$work/a.png" --sparkle
 expect_usage_error --style 6 --out "$work/a.png" --caption
 expect_usage_error --style 6 --out "$work/a.png" --caption $'\xff'
+expect_usage_error --gallery "$work/a.gif"
+expect_usage_error --gallery "$work/a.png" --style 3
+expect_usage_error --gallery
 [ ! -e "$work/a.png" ] || fail "a refused run wrote its file"
 
 # --- PNG -------------------------------------------------------------------------
@@ -83,6 +86,19 @@ tail -c 12 "$work/b.png" | od -An -tx1 | tr -d ' \n' | grep -q '0000000049454e44
 rc=0
 "$tool" --style 0 --out "$work/no/such/dir.png" 2>/dev/null || rc=$?
 [ "$rc" -eq 1 ] || fail "unwritable output exit $rc"
+
+# --- the gallery ------------------------------------------------------------------
+# Six looks across, seventeen styles down, each button 75 x 23 on the button face.
+"$tool" --gallery "$work/g.ppm" || fail "gallery run failed"
+read -r gw gh < <(head -n 2 "$work/g.ppm" | tail -n 1)
+[ "$gw" -ge $((6 * 75)) ] && [ "$gh" -ge $((17 * 23)) ] || fail "gallery size ${gw}x${gh}"
+[ "$(ppm_pixel "$work/g.ppm" 0 0)" = "f0 f0 f0" ] || fail "gallery background"
+# Not one grey field: the styles' own colours are in it (count distinct pixels).
+colours=$(tail -c $((gw * gh * 3)) "$work/g.ppm" | od -An -v -tx1 -w3 | sort -u | wc -l)
+[ "$colours" -gt 200 ] || fail "gallery has only $colours colours"
+"$tool" --gallery "$work/g.png" || fail "gallery PNG run failed"
+sig=$(od -An -tx1 -N8 "$work/g.png" | tr -d ' \n')
+[ "$sig" = "89504e470d0a1a0a" ] || fail "gallery PNG signature $sig"
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures failed"

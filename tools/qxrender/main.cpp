@@ -1,6 +1,7 @@
-// qxrender: draws one qxbutton to an image file, the way a container shows it.
-#include "button/offscreen_host.h"
-#include "button/qxbutton.h"
+// qxrender: draws one qxbutton to an image file, the way a container shows it, or
+// a gallery of all the looks.
+#include "button_image.h"
+#include "gallery.h"
 #include "options.h"
 #include "platform/bitmap_font.h"
 #include "platform/image_file.h"
@@ -12,52 +13,6 @@
 
 namespace lumio::qxrender {
 namespace {
-
-constexpr float kTwipsPerPixel = 15.0f;
-
-Bitmap Render(const Options& o, const TextPainter& text) {
-    OffscreenHost host(static_cast<float>(o.width) * kTwipsPerPixel,
-                       static_cast<float>(o.height) * kTwipsPerPixel, text);
-    host.SetAmbientBackColor(o.ambientBack);
-    host.displayAsDefault = o.isDefault;
-    QxButton button(host);
-    host.Attach(&button);
-
-    // A new instance in a running container, then what the options say.
-    button.Initialize();
-    button.InitProperties();
-    button.SetButtonStyle(o.style);
-    if (o.backColor) {
-        button.SetBackColor(*o.backColor);
-    }
-    if (o.foreColor) {
-        button.SetForeColor(*o.foreColor);
-    }
-    if (o.focusRect) {
-        button.SetShowFocusRect(*o.focusRect);
-    }
-    if (o.checked) {
-        button.SetCheckBoxMode(true);
-        button.SetValue(true);
-    }
-    if (o.disabled) {
-        button.SetEnabled(false);
-    }
-    button.SetCaption(o.caption);
-    button.AmbientChanged("DisplayAsDefault");
-
-    ButtonModel& m = button.model();
-    m.mHasFocus = o.focus;
-    m.mParentActive = !o.inactive;
-    m.mMouseOver = o.mouseOver;
-    m.mLeftDown = o.leftDown;
-    m.mState = o.state;
-
-    // A first showing paints twice; the second picture is the one that stays.
-    button.Paint();
-    button.Paint();
-    return host.Composite();
-}
 
 bool EndsWith(const std::string& s, const char* suffix) {
     const std::string x(suffix);
@@ -72,10 +27,12 @@ int Run(const std::vector<std::string>& args) {
     }
     const Options& o = *parsed.options;
     const BitmapFontPainter font;
-    const Bitmap image = Render(o, font);
-    const auto bytes = EndsWith(o.out, ".ppm") ? EncodePpm(image) : EncodePng(image);
-    if (!WriteFileBytes(o.out, bytes)) {
-        std::fprintf(stderr, "qxrender: cannot write %s\n", o.out.c_str());
+    const bool gallery = !o.gallery.empty();
+    const std::string& file = gallery ? o.gallery : o.out;
+    const Bitmap image = gallery ? RenderGallery(font) : RenderButton(o, font);
+    const auto bytes = EndsWith(file, ".ppm") ? EncodePpm(image) : EncodePng(image);
+    if (!WriteFileBytes(file, bytes)) {
+        std::fprintf(stderr, "qxrender: cannot write %s\n", file.c_str());
         return 1;
     }
     return 0;

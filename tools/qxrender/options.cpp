@@ -13,7 +13,9 @@ const char* const kUsage =
     "                [--ambient-back C] [--caption TEXT] [--checked] [--mouse-over]\n"
     "                [--left-down] [--focus] [--default] [--inactive] [--disabled]\n"
     "                [--focus-rect | --no-focus-rect] --out FILE\n"
-    "  Renders one qxbutton to FILE (.png or .ppm).\n"
+    "       qxrender --gallery FILE\n"
+    "  Renders one qxbutton to FILE (.png or .ppm), or with --gallery a labelled grid\n"
+    "  of every style in each of its looks.\n"
     "  N: ButtonStyle (any whole number; 0 to 15 are the looks). S: 0 normal, 1 hover,\n"
     "  2 pressed. WxH: pixels, default 75x23. C: #RRGGBB or sys:N (system colour N);\n"
     "  --ambient-back is the container's background, default sys:15.\n";
@@ -114,6 +116,11 @@ const std::vector<Flag>& Flags() {
              o.out = v;
              return EndsWith(v, ".png") || EndsWith(v, ".ppm");
          }},
+        {"--gallery", true,
+         [](Options& o, const std::string& v) {
+             o.gallery = v;
+             return EndsWith(v, ".png") || EndsWith(v, ".ppm");
+         }},
     };
     return flags;
 }
@@ -169,6 +176,12 @@ ParseResult ParseOptions(const std::vector<std::string>& args) {
             return {std::nullopt, flag->takesValue ? "bad value for " + arg + ": " + value
                                                    : arg + " conflicts with another option"};
         }
+    }
+    if (!o.gallery.empty()) {
+        if (seen.size() != 1) {
+            return {std::nullopt, "--gallery takes no other options"};
+        }
+        return {o, {}};
     }
     bool hasStyle = false;
     for (const std::string& s : seen) {

@@ -28,6 +28,8 @@ struct Options {
     bool disabled = false;
     std::optional<bool> focusRect;
     std::string out;
+    // --gallery: every look of every style in one labelled image, written here.
+    std::string gallery;
 };
 
 struct ParseResult {

@@ -264,6 +264,11 @@ void QxButton::SetBackColor(OleColor value) {
 
 void QxButton::SetButtonStyle(std::int32_t value) {
     model_.ButtonStyle = value;
+    // The shadow look leaves the surface in inversion mode for its focus rectangle.
+    // Every other look draws its lines in their own colours, so a new look starts from
+    // the default mode; otherwise a focused shadow button switched to, say, the gloss
+    // look would show its rim inverted.
+    host_.surface().SetDrawMode(kDrawModeCopyPen);
     SetDefaultColors();
     SetButtonRegion();
     PaintButton();

@@ -41,5 +41,24 @@ TEST(OffscreenHost, GrowingToTheMinimumSizeResizesTheSurface) {
     EXPECT_THROW(host.ParentProperty("Colour"), RuntimeError);
 }
 
+TEST(OffscreenHost, ANewLookDrawsItsLinesInTheirOwnColours) {
+    const BitmapFontPainter font;
+    OffscreenHost host(75 * 15, 23 * 15, font);
+    QxButton button(host);
+    host.Attach(&button);
+    button.Initialize();
+    button.InitProperties();
+    button.SetButtonStyle(5); // a focused shadow button inverts for its focus rectangle
+    button.model().mHasFocus = true;
+    button.model().mParentActive = true;
+    button.PaintButton();
+    ASSERT_EQ(host.surface().draw_mode(), kDrawModeInvert);
+
+    button.SetButtonStyle(2); // the gloss look: its dark-blue frame and rim are lines
+    EXPECT_EQ(host.surface().draw_mode(), kDrawModeCopyPen);
+    // The focus rim's top line, (1,1) to (W-2,1), in 0xCEE7FF as drawn, not inverted.
+    EXPECT_EQ(host.surface().bitmap().at(10, 1), PixelFromRrggbb(0xCEE7FF));
+}
+
 } // namespace
 } // namespace lumio

@@ -2,8 +2,11 @@
 
 #include "button/picture_persistence.h"
 #include "button/render/render_host.h"
+#include "platform/desktop_services.h"
+#include "platform/window_registry.h"
 
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -14,6 +17,21 @@ namespace lumio {
 // delivers the control's notifications (Initialize, InitProperties or ReadProperties,
 // Resize, Paint, ambient changes, WriteProperties, Terminate) in that order. The
 // desktop program hosts buttons in real windows; tests use a recording host.
+//
+// The surface's own background colour (what a paint clears to) starts as the
+// container's background colour; some looks set it again.
+//
+// Input. The host creates the control's own window and its parent window in Windows()
+// before the control loads; hWnd() and ParentProperty("hWnd") name them. At run time
+// the control hooks both, so the host sends what it hears to those windows as messages:
+// WM_MOUSEMOVE to the window under the pointer (or holding the capture), WM_ACTIVATE or
+// WM_NCACTIVATE to the parent. The innermost procedure of the control's own window is
+// the host's: it calls the control's input notifications (QxButton::MouseDown and the
+// rest), so a mouse move reaches the control's MouseMove before its hook sees the
+// message. Like the platform's own containers, the host captures the mouse for the
+// control while a button is held on it and releases the capture when it goes up.
+// SetSurfaceEnabled(false) disables the control's window: no mouse or keyboard input
+// reaches it then.
 class ControlHost : public RenderHost {
 public:
     // The control's outer size in twips. Setting it may deliver Resize again before
@@ -55,6 +73,17 @@ public:
     // A modal message box (style as the platform numbers it: 64 information + OK).
     virtual void MessageBox(std::u16string_view prompt, std::int32_t style,
                             std::u16string_view title) = 0;
+
+    // --- Run-time input --------------------------------------------------------------
+    // The windows of the process: the control's own window, its parent and their chains.
+    virtual WindowRegistry& Windows() = 0;
+    // Pointer, capture, cursors, leave notifications, libraries, keystrokes, pending
+    // messages.
+    virtual DesktopServices& Desktop() = 0;
+    // An error that ended one of the control's input handlers. They run inside window
+    // procedures and from the host's event dispatch, where an error must not unwind
+    // through other procedures, so they hand it here instead of throwing.
+    virtual void HandlerError(std::exception_ptr error) = 0;
 
     // Turns picture file references of persisted sets into pictures; may be null.
     virtual PictureLoader* Pictures() { return nullptr; }

@@ -19,16 +19,6 @@ bool IsKeyChar(char c) {
     return IsKeyStart(c) || (c >= '0' && c <= '9');
 }
 
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
 std::string Describe(const std::string& control, const std::string& key, int line,
                      const std::string& problem) {
     std::string out = control.empty() ? std::string("(unnamed control)") : control;
@@ -42,6 +32,16 @@ std::string Describe(const std::string& control, const std::string& key, int lin
 }
 
 } // namespace
+
+std::string_view TrimLine(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
 
 bool KeysEqual(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
@@ -62,14 +62,14 @@ PropertyBag PropertyBag::Parse(std::string_view text, std::string controlName, i
         const std::size_t end = text.find('\n');
         const std::string_view raw = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        const std::string_view s = Trim(raw);
+        const std::string_view s = TrimLine(raw);
         if (!s.empty() && s.front() != '#') {
             const std::size_t eq = s.find('=');
             if (eq == std::string_view::npos) {
-                throw PropertySetError(bag.controlName_, std::string(Trim(s)), line,
+                throw PropertySetError(bag.controlName_, std::string(TrimLine(s)), line,
                                        "expected `Key = value`");
             }
-            bag.AddLine(Trim(s.substr(0, eq)), Trim(s.substr(eq + 1)), line);
+            bag.AddLine(TrimLine(s.substr(0, eq)), TrimLine(s.substr(eq + 1)), line);
         }
         ++line;
     }

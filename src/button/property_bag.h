@@ -91,4 +91,7 @@ private:
 
 bool KeysEqual(std::string_view a, std::string_view b);
 
+// A line without its surrounding blanks (spaces, tabs, a CR from CRLF files).
+std::string_view TrimLine(std::string_view s);
+
 } // namespace lumio

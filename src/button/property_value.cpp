@@ -1,7 +1,7 @@
 #include "button/property_value.h"
 
 #include "platform/base64.h"
-#include "platform/utf_convert.h"
+#include "platform/utf.h"
 
 #include <cctype>
 #include <charconv>
@@ -58,7 +58,7 @@ std::string QuoteString(std::u16string_view text) {
     std::u16string safe; // what can go to UTF-8 unchanged
     std::string out = "\"";
     auto flush = [&] {
-        out += utf::ToUtf8(safe);
+        out += ToUtf8(safe);
         safe.clear();
     };
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -149,7 +149,7 @@ std::string FormatPicture(const PictureValue& p) {
         return "Nothing";
     }
     if (const auto* file = std::get_if<PictureFile>(&p)) {
-        return "File(" + QuoteString(utf::FromUtf8Lossy(file->path)) + ")";
+        return "File(" + QuoteString(FromUtf8(file->path)) + ")";
     }
     const auto& e = std::get<EmbeddedPicture>(p);
     std::vector<std::uint8_t> bytes;
@@ -230,7 +230,7 @@ public:
         std::u16string out;
         std::size_t runStart = pos_;
         auto flushRun = [&] {
-            const auto run = utf::FromUtf8(text_.substr(runStart, pos_ - runStart));
+            const auto run = FromUtf8Strict(text_.substr(runStart, pos_ - runStart));
             if (!run) {
                 Fail("string is not valid UTF-8");
             }
@@ -532,7 +532,7 @@ PropertyValue ParseOne(Cursor& c) {
         c.Expect('(', "after File");
         const std::u16string path = c.String();
         c.Expect(')', "to close File(");
-        return PictureValue{PictureFile{utf::ToUtf8(path)}};
+        return PictureValue{PictureFile{ToUtf8(path)}};
     }
     if (EqualsNoCase(word, "Bitmap")) {
         return PictureValue{ParseEmbedded(c, EmbeddedPicture::Kind::Bitmap)};

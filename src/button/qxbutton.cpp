@@ -48,7 +48,11 @@ constexpr bool StyleShowsFocusRect(std::int32_t style) {
 
 QxButton::QxButton(ControlHost& host) : host_(host) {}
 
-QxButton::~QxButton() = default;
+QxButton::~QxButton() {
+    // An event callback may destroy the control while one of its handlers runs; the
+    // handler sees this and stops before touching the control again.
+    *alive_ = false;
+}
 
 void QxButton::PaintButton() {
     PaintContext ctx{model_, host_};
@@ -260,6 +264,11 @@ void QxButton::SetBackColor(OleColor value) {
 
 void QxButton::SetButtonStyle(std::int32_t value) {
     model_.ButtonStyle = value;
+    // The shadow look leaves the surface in inversion mode for its focus rectangle.
+    // Every other look draws its lines in their own colours, so a new look starts from
+    // the default mode; otherwise a focused shadow button switched to, say, the gloss
+    // look would show its rim inverted.
+    host_.surface().SetDrawMode(kDrawModeCopyPen);
     SetDefaultColors();
     SetButtonRegion();
     PaintButton();

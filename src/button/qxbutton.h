@@ -1,12 +1,16 @@
 #pragma once
 
 #include "button/control_host.h"
+#include "button/message_hook.h"
 #include "button/property_bag.h"
 #include "button/render/button_model.h"
 #include "button/std_font.h"
+#include "button/subclass_callback.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,8 +33,8 @@ struct QxButtonEvents {
 };
 
 // The qxbutton control: a push button with sixteen looks, optional pictures, a
-// check-box mode and access keys, living in a ControlHost.
-class QxButton {
+// check-box mode and access keys, living in a ControlHost. The host outlives it.
+class QxButton final : public SubclassCallback {
 public:
     // The saved default of Caption: the text loading falls back to. Only a caption
     // that loads back as itself is ever left out of a saved set.
@@ -55,7 +59,31 @@ public:
     // The font object's change notification.
     void mFont_FontChanged(std::string_view PropertyName);
 
+    // --- Input notifications (run time) -------------------------------------------------
+    // The host calls these for the control's own window (see ControlHost). Button and
+    // Shift are as in the events; x and y are in pixels of the surface. They never throw:
+    // an error ends the handler and goes to ControlHost::HandlerError. An event callback
+    // may destroy the control; the handler then stops there.
+    void MouseDown(std::int16_t Button, std::int16_t Shift, float x, float y);
+    void MouseMove(std::int16_t Button, std::int16_t Shift, float x, float y);
+    void MouseUp(std::int16_t Button, std::int16_t Shift, float x, float y);
+    // The second press of a double click, between its mouse-up notifications.
+    void DblClick();
+    void KeyDown(std::int16_t KeyCode, std::int16_t Shift);
+    void KeyUp(std::int16_t KeyCode, std::int16_t Shift);
+    // The access key the control registered with the container; Enter (13) and Escape
+    // (27) may come this way too.
+    void AccessKeyPress(std::int16_t KeyAscii);
+    void GotFocus();
+    void LostFocus();
+
     // --- Public members --------------------------------------------------------------
+    // The message hook's callback, for the messages the control watches after the
+    // window's own processing: mouse move and leave of its own window, activation of its
+    // parent. It never stops a message nor changes its result, and never throws.
+    void zSubclass_Proc(bool bBefore, bool& bHandled, MessageResult& lReturn,
+                        WindowHandle& lng_hWnd, MessageNumber& uMsg, WParam& wParam,
+                        LParam& lParam) override;
     void About();
 
     OleColor BackColor() const { return model_.BackColor; }
@@ -104,6 +132,8 @@ public:
     ButtonModel& model() { return model_; }
     const ButtonModel& model() const { return model_; }
     ControlHost& host() { return host_; }
+    // The control's hook records; null until the run-time input set-up made them.
+    const MessageHook* messageHook() const { return hook_ ? &*hook_ : nullptr; }
 
     // PaintButton on this control's surface.
     void PaintButton();
@@ -120,14 +150,37 @@ private:
 
     // Run-time input set-up and its undoing (hand cursor, leave tracking, message
     // hooks): the last step of loading and the body of Terminate, both at run time
-    // only. Defined with the input handlers.
+    // only.
     void StartInput();
     void StopInput();
+    bool IsFunctionExported(std::string_view function, std::string_view module);
+    void TrackMouseLeave(WindowHandle window);
+    void ApplyHandCursor();
+
+    // The handlers' bodies. `alive` turns false when an event callback destroyed the
+    // control; RaiseEvent then ends the handler.
+    template <typename Body>
+    void RunHandler(Body&& body);
+    void DoMouseDown(const bool& alive, std::int16_t Button, std::int16_t Shift, float x, float y);
+    void DoMouseMove(const bool& alive, std::int16_t Button, std::int16_t Shift, float x, float y);
+    void DoMouseUp(const bool& alive, std::int16_t Button, std::int16_t Shift, float x, float y);
+    void DoDblClick(const bool& alive);
+    void DoKeyDown(const bool& alive, std::int16_t KeyCode, std::int16_t Shift);
+    void DoKeyUp(const bool& alive, std::int16_t KeyCode, std::int16_t Shift);
+    void DoAccessKeyPress(const bool& alive, std::int16_t KeyAscii);
+    void DoLostFocus();
+    void DoHookMessage(const bool& alive, WindowHandle window, MessageNumber message,
+                       WParam wParam);
+    void EndSpaceCapture();
+    bool PointerIsOver(WindowHandle window);
 
     ControlHost& host_;
     ButtonModel model_;
     FontRef mFont;
     StdFont::Subscription fontSubscription_;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    // Last, so it is unhooked first when the control goes.
+    std::optional<MessageHook> hook_;
 };
 
 } // namespace lumio

@@ -42,6 +42,18 @@ Rect Bitmap::Clip(std::int64_t left, std::int64_t top, std::int64_t right,
                 static_cast<std::int32_t>(right), static_cast<std::int32_t>(bottom)};
 }
 
+StepRange ClipSteps(std::int64_t start, std::int64_t step, std::int64_t count, std::int64_t size) {
+    StepRange r{0, count};
+    if (step > 0) {
+        r.first = std::max(r.first, -start);
+        r.last = std::min(r.last, size - start);
+    } else {
+        r.first = std::max(r.first, start - (size - 1));
+        r.last = std::min(r.last, start + 1);
+    }
+    return r;
+}
+
 void Bitmap::FillRect(const Rect& inside, Pixel p) {
     for (std::int32_t y = inside.top; y < inside.bottom; ++y) {
         Pixel* r = row(y);

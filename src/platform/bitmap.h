@@ -53,4 +53,13 @@ private:
     std::vector<Pixel> pixels_;
 };
 
+// The steps k in [0, count) for which start + step * k (step +1 or -1) lies in
+// [0, size): how lines, outlines and transfers walk only the part of a run that is on
+// a bitmap, however far away the run starts.
+struct StepRange {
+    std::int64_t first = 0;
+    std::int64_t last = 0; // exclusive; first >= last when no step lands
+};
+StepRange ClipSteps(std::int64_t start, std::int64_t step, std::int64_t count, std::int64_t size);
+
 } // namespace lumio

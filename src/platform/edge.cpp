@@ -120,6 +120,12 @@ Rect Inset(const Rect& r, std::uint32_t flags) {
 
 bool DrawEdge(Surface& surface, const Rect& rect, std::uint32_t edge, std::uint32_t flags,
               Rect* adjusted) {
+    if (adjusted != nullptr) {
+        *adjusted = rect;
+    }
+    if (rect.left >= rect.right || rect.top >= rect.bottom) {
+        return true;
+    }
     Ring outer;
     Ring inner;
     RingsOf(edge, flags, outer, inner);
@@ -136,8 +142,8 @@ bool DrawEdge(Surface& surface, const Rect& rect, std::uint32_t edge, std::uint3
         FillRect(surface, inside,
                  surface.palette().at((flags & kBfMono) ? kColorWindow : kColorBtnFace));
     }
-    if (adjusted != nullptr) {
-        *adjusted = (flags & kBfAdjust) ? inside : rect;
+    if (adjusted != nullptr && (flags & kBfAdjust)) {
+        *adjusted = inside;
     }
     return true;
 }

@@ -35,7 +35,8 @@ enum BorderFlag : std::uint32_t {
 
 // DrawEdge on [left, right) x [top, bottom) with the surface's system colours. With
 // kBfAdjust and a non-null `adjusted`, that receives the rectangle shrunk by the drawn
-// borders (otherwise the rectangle as given). Returns true on success.
+// borders (otherwise the rectangle as given). An empty or reversed rectangle draws
+// nothing. Returns true on success.
 bool DrawEdge(Surface& surface, const Rect& rect, std::uint32_t edge, std::uint32_t flags,
               Rect* adjusted = nullptr);
 

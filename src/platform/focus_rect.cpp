@@ -18,8 +18,8 @@ void InvertSide(Bitmap& bitmap, std::int64_t x, std::int64_t y, std::int64_t sx,
     if (count <= 0) {
         return;
     }
-    // Steps k in [first, last) keep the moving coordinate on the bitmap; the other one
-    // is fixed and checked once.
+    // Only the steps that keep the moving coordinate on the bitmap are visited; the
+    // other coordinate is fixed and checked once.
     const bool horizontal = sx != 0;
     const std::int64_t fixed = horizontal ? y : x;
     const std::int64_t fixed_size = horizontal ? bitmap.height() : bitmap.width();
@@ -29,19 +29,10 @@ void InvertSide(Bitmap& bitmap, std::int64_t x, std::int64_t y, std::int64_t sx,
     const std::int64_t start = horizontal ? x : y;
     const std::int64_t step = horizontal ? sx : sy;
     const std::int64_t size = horizontal ? bitmap.width() : bitmap.height();
-    std::int64_t first = 0;
-    std::int64_t last = count;
-    if (step > 0) {
-        first = std::max(first, -start);
-        last = std::min(last, size - start);
-    } else {
-        first = std::max(first, start - (size - 1));
-        last = std::min(last, start + 1);
-    }
-    if ((index + first) % 2 != 0) {
-        ++first;
-    }
-    for (std::int64_t k = first; k < last; k += 2) {
+    const StepRange steps = ClipSteps(start, step, count, size);
+    // Start on the first visible step that is an even pixel of the walk.
+    const std::int64_t first = steps.first + (index + steps.first) % 2;
+    for (std::int64_t k = first; k < steps.last; k += 2) {
         const std::int64_t moving = start + step * k;
         const auto px = static_cast<std::int32_t>(horizontal ? moving : fixed);
         const auto py = static_cast<std::int32_t>(horizontal ? fixed : moving);

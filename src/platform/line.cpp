@@ -1,19 +1,13 @@
 #include "platform/line.h"
 
+#include "platform/wide_math.h"
+
 #include <algorithm>
 #include <cstdint>
 
 namespace lumio {
 
 namespace {
-
-__extension__ using Wide = __int128;
-
-// floor(a / b) for b > 0.
-Wide FloorDiv(Wide a, Wide b) {
-    const Wide q = a / b;
-    return (a % b != 0 && a < 0) ? q - 1 : q;
-}
 
 // A binary raster operation on the colour bits: bit k of (mode - 1) is the result for
 // pen bit P and destination bit D with k = 2P + D.
@@ -52,22 +46,14 @@ void LineTo(Surface& surface, std::int32_t x, std::int32_t y, OleColor color) {
     const std::int64_t major_size = x_major ? bitmap.width() : bitmap.height();
     const std::int64_t minor_size = x_major ? bitmap.height() : bitmap.width();
 
-    // Only the steps whose major coordinate lies on the surface: i in [first, last).
-    std::int64_t first = 0;
-    std::int64_t last = n;
-    if (major_step > 0) {
-        first = std::max(first, -major_start);
-        last = std::min(last, major_size - major_start);
-    } else {
-        first = std::max(first, major_start - (major_size - 1));
-        last = std::min(last, major_start + 1);
-    }
+    // Only the steps whose major coordinate lies on the surface.
+    const StepRange steps = ClipSteps(major_start, major_step, n, major_size);
 
     const Pixel pen = ToPixel(color);
     const std::int32_t mode = surface.draw_mode();
-    for (std::int64_t i = first; i < last; ++i) {
+    for (std::int64_t i = steps.first; i < steps.last; ++i) {
         // The minor offset is d * i / n to the nearest integer, halves to the smaller.
-        const Wide offset = -FloorDiv(-(Wide{2} * minor_delta * i - n), Wide{2} * n);
+        const Wide offset = CeilDiv(Wide{2} * minor_delta * i - n, Wide{2} * n);
         const Wide minor = minor_start + offset;
         if (minor < 0 || minor >= minor_size) {
             continue;

@@ -3,11 +3,10 @@
 namespace lumio {
 
 OleColor SetPixel(Surface& surface, std::int32_t x, std::int32_t y, OleColor color) {
-    if (!surface.bitmap().Contains(x, y)) {
-        return kInvalidColor;
-    }
     const Pixel p = ToPixel(color);
-    surface.bitmap().set(x, y, p);
+    if (surface.bitmap().Contains(x, y)) {
+        surface.bitmap().set(x, y, p);
+    }
     return ToOleColor(p);
 }
 

@@ -7,8 +7,8 @@
 
 namespace lumio {
 
-// SetPixel: returns the colour set (0x00BBGGRR), or kInvalidColor when (x, y) lies
-// outside the surface, which then stays untouched.
+// SetPixel: sets (x, y) when it lies on the surface and, like the platform, returns the
+// colour the device uses (0x00BBGGRR) either way.
 OleColor SetPixel(Surface& surface, std::int32_t x, std::int32_t y, OleColor color);
 
 // GetPixel: the colour at (x, y), or kInvalidColor outside the surface.

@@ -1,6 +1,7 @@
 #include "platform/region.h"
 
 #include "platform/errors.h"
+#include "platform/wide_math.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -10,8 +11,6 @@
 namespace lumio {
 
 namespace {
-
-__extension__ using Wide = __int128;
 
 // A region never needs more rows of corner than this; beyond it the platform would
 // fail to allocate the region too.
@@ -129,12 +128,15 @@ Region CreateRoundRectRgn(std::int32_t left, std::int32_t top, std::int32_t righ
             }
         }
     }
-    // A tall narrow ellipse leaves the walk before its tip: the tip rows keep the
-    // last inset.
+    // A tall narrow ellipse leaves the walk before its tip, and its last step can
+    // overshoot the centre: the tip rows keep the last inset, and every row keeps at
+    // least the middle pixel (two for an even width).
     for (std::int64_t i = eh / 2 + 1; i < eh; ++i) {
-        if (inset[static_cast<std::size_t>(i)] < 0) {
-            inset[static_cast<std::size_t>(i)] = inset[static_cast<std::size_t>(i - 1)];
+        auto& cut = inset[static_cast<std::size_t>(i)];
+        if (cut < 0) {
+            cut = inset[static_cast<std::size_t>(i - 1)];
         }
+        cut = std::min(cut, (ew - 1) / 2);
     }
 
     Region region;

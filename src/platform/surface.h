@@ -3,6 +3,7 @@
 #include "platform/bitmap.h"
 #include "platform/color.h"
 #include "platform/palette.h"
+#include "platform/point.h"
 
 #include <cstdint>
 
@@ -27,12 +28,6 @@ enum StretchMode : std::int32_t {
     kStretchDeleteScans = 3, // colour on colour: one pixel of each group survives
 };
 
-struct Point {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    friend bool operator==(const Point&, const Point&) = default;
-};
-
 // A control's drawing surface: its pixels plus the device-context state that drawing
 // calls read (background colour, line drawing mode, stretch mode, text colour, pen
 // position, system colours). Pixel (0,0) is the top-left corner; every drawing call
@@ -52,6 +47,9 @@ public:
     Pixel* pixels() { return bitmap_.data(); }
     const Pixel* pixels() const { return bitmap_.data(); }
     unsigned char* bytes() { return reinterpret_cast<unsigned char*>(bitmap_.data()); }
+    const unsigned char* bytes() const {
+        return reinterpret_cast<const unsigned char*>(bitmap_.data());
+    }
     Bitmap& bitmap() { return bitmap_; }
     const Bitmap& bitmap() const { return bitmap_; }
 

@@ -1,5 +1,7 @@
 #include "platform/transfer.h"
 
+#include "platform/wide_math.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -8,18 +10,7 @@ namespace lumio {
 
 namespace {
 
-__extension__ using Wide = __int128;
-
 constexpr Pixel kColorBits = 0x00FFFFFFu;
-
-Wide FloorDiv(Wide a, Wide b) {
-    const Wide q = a / b;
-    return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
-}
-
-Wide CeilDiv(Wide a, Wide b) {
-    return -FloorDiv(-a, b);
-}
 
 // How one axis of a stretched transfer maps destination pixels to source pixels.
 // Destination pixel j (0 <= j < dst_count) lies at dst_start + j * dst_step and is fed by
@@ -61,35 +52,19 @@ struct Axis {
     }
 
     // The destination indices whose pixel lies in [0, size).
-    void Visible(std::int64_t size, std::int64_t& first, std::int64_t& last) const {
-        first = 0;
-        last = dst_count;
-        if (dst_step > 0) {
-            first = std::max(first, -dst_start);
-            last = std::min(last, size - dst_start);
-        } else {
-            first = std::max(first, dst_start - (size - 1));
-            last = std::min(last, dst_start + 1);
-        }
+    StepRange Visible(std::int64_t size) const {
+        return ClipSteps(dst_start, dst_step, dst_count, size);
     }
 
     // The source offsets of a group that lie in [0, size).
     void Readable(std::int64_t size, std::int64_t& begin, std::int64_t& end) const {
-        std::int64_t lo = 0;
-        std::int64_t hi = 0;
-        if (src_step > 0) {
-            lo = -src_start;
-            hi = size - src_start;
-        } else {
-            lo = src_start - (size - 1);
-            hi = src_start + 1;
-        }
-        begin = std::max(begin, lo);
-        end = std::min(end, hi);
+        const StepRange readable = ClipSteps(src_start, src_step, src_count, size);
+        begin = std::max(begin, readable.first);
+        end = std::min(end, readable.last);
     }
 };
 
-// Reads top-down rows of a source; `row(y)` gives row y.
+// Pixels of a transfer's source by top-down row, whatever the memory order.
 class Source {
 public:
     explicit Source(const Bitmap& bitmap)
@@ -149,10 +124,9 @@ bool KnownRop(std::uint32_t rop) {
 template <class Keep>
 void Stretch(Bitmap& dst, const Axis& ax, const Axis& ay, const Source& src, Merge merge,
              std::uint32_t rop, Keep keep) {
-    std::int64_t x_first = 0, x_last = 0, y_first = 0, y_last = 0;
-    ax.Visible(dst.width(), x_first, x_last);
-    ay.Visible(dst.height(), y_first, y_last);
-    for (std::int64_t j = y_first; j < y_last; ++j) {
+    const StepRange columns = ax.Visible(dst.width());
+    const StepRange rows = ay.Visible(dst.height());
+    for (std::int64_t j = rows.first; j < rows.last; ++j) {
         std::int64_t row_begin = 0, row_end = 0;
         ay.Group(j, row_begin, row_end);
         if (merge == Merge::Pick) {
@@ -163,7 +137,7 @@ void Stretch(Bitmap& dst, const Axis& ax, const Axis& ay, const Source& src, Mer
             continue;
         }
         Pixel* out = dst.row(static_cast<std::int32_t>(ay.dst_start + ay.dst_step * j));
-        for (std::int64_t i = x_first; i < x_last; ++i) {
+        for (std::int64_t i = columns.first; i < columns.last; ++i) {
             std::int64_t col_begin = 0, col_end = 0;
             ax.Group(i, col_begin, col_end);
             if (merge == Merge::Pick) {

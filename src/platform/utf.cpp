@@ -131,6 +131,18 @@ std::u16string FromUtf8(std::string_view text) {
     return DecodeUtf8(text, [](std::uint8_t) { return static_cast<char16_t>(kReplacement); });
 }
 
+std::optional<std::u16string> FromUtf8Strict(std::string_view text) {
+    bool wellFormed = true;
+    std::u16string out = DecodeUtf8(text, [&](std::uint8_t) {
+        wellFormed = false;
+        return static_cast<char16_t>(kReplacement);
+    });
+    if (!wellFormed) {
+        return std::nullopt;
+    }
+    return out;
+}
+
 std::u16string PathFromNative(std::string_view native) {
     return DecodeUtf8(native, [](std::uint8_t b) { return static_cast<char16_t>(0xDC00 + b); });
 }

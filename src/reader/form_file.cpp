@@ -4,16 +4,6 @@ namespace lumio {
 
 namespace {
 
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
 std::string_view FirstWord(std::string_view s) {
     const std::size_t end = s.find_first_of(" \t");
     return s.substr(0, end);
@@ -30,7 +20,7 @@ public:
             const std::size_t end = text.find('\n');
             const std::string_view raw = text.substr(0, end);
             text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-            const std::string_view s = Trim(raw);
+            const std::string_view s = TrimLine(raw);
             if (!s.empty() && s.front() != '#') {
                 Line(s, line);
             }
@@ -51,7 +41,7 @@ private:
         }
         const std::string_view word = FirstWord(s);
         if (KeysEqual(word, "Begin")) {
-            Begin(Trim(s.substr(word.size())), line);
+            Begin(TrimLine(s.substr(word.size())), line);
         } else if (KeysEqual(word, "End") && s.size() == word.size()) {
             End(line);
         } else {
@@ -61,7 +51,7 @@ private:
 
     void Begin(std::string_view rest, int line) {
         const std::string_view kind = FirstWord(rest);
-        const std::string_view name = Trim(rest.substr(kind.size()));
+        const std::string_view name = TrimLine(rest.substr(kind.size()));
         switch (level_) {
         case Level::Outside:
             RequireName(kind, name, line);
@@ -146,7 +136,7 @@ private:
             throw PropertySetError(bag->controlName(), std::string(FirstWord(s)), line,
                                    "expected `Key = value`");
         }
-        bag->AddLine(Trim(s.substr(0, eq)), Trim(s.substr(eq + 1)), line);
+        bag->AddLine(TrimLine(s.substr(0, eq)), TrimLine(s.substr(eq + 1)), line);
     }
 
     std::string OpenName() const {

@@ -59,7 +59,7 @@ TEST(QxButtonPersistence, AnEmptySetLoadsTheLoadedDefaultsAndSavesNothing) {
     EXPECT_EQ(q.CaptionAlign(), 1);
     EXPECT_EQ(q.PictureSize(), 0);
     EXPECT_EQ(q.Picture(), nullptr);
-    EXPECT_EQ(q.model().mParentHwnd, 0x777);
+    EXPECT_EQ(q.model().mParentHwnd, l.host.parentWindow);
     EXPECT_EQ(Save(q), "");
 }
 

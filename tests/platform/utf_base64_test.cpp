@@ -1,5 +1,5 @@
 #include "platform/base64.h"
-#include "platform/utf_convert.h"
+#include "platform/utf.h"
 
 #include <gtest/gtest.h>
 
@@ -8,15 +8,15 @@ namespace {
 
 TEST(Utf, RoundTripsWellFormedTextAndRejectsTheRest) {
     const std::u16string text = u"A\u00D7\u5FAE\xD83D\xDE00";
-    EXPECT_EQ(utf::ToUtf8(text), "A\xC3\x97\xE5\xBE\xAE\xF0\x9F\x98\x80");
-    EXPECT_EQ(utf::FromUtf8(utf::ToUtf8(text)), text);
-    EXPECT_EQ(utf::ToUtf8(u"\xD800x"), "\xEF\xBF\xBDx");
+    EXPECT_EQ(ToUtf8(text), "A\xC3\x97\xE5\xBE\xAE\xF0\x9F\x98\x80");
+    EXPECT_EQ(FromUtf8Strict(ToUtf8(text)), text);
+    EXPECT_EQ(ToUtf8(u"\xD800x"), "\xEF\xBF\xBDx");
     for (const char* bad : {"\xC0\x80", "\xE0\x80\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80",
                             "\xE5\xBE", "\x80", "\xFF"}) {
-        EXPECT_FALSE(utf::FromUtf8(bad).has_value()) << bad;
+        EXPECT_FALSE(FromUtf8Strict(bad).has_value()) << bad;
     }
-    EXPECT_EQ(utf::FromUtf8Lossy("a\xFF"
-                                 "b"),
+    EXPECT_EQ(FromUtf8("a\xFF"
+                       "b"),
               u"a\uFFFDb");
 }
 

@@ -1,0 +1,123 @@
+#include "button/support/input_rig.h"
+
+#include <algorithm>
+
+namespace lumio::testing {
+
+namespace {
+
+std::string Args(std::initializer_list<double> values) {
+    std::string text = "(";
+    for (double v : values) {
+        if (text.size() > 1) {
+            text += ',';
+        }
+        std::string number = std::to_string(v);
+        number.erase(number.find_last_not_of('0') + 1);
+        if (number.back() == '.') {
+            number.pop_back();
+        }
+        text += number;
+    }
+    return text + ")";
+}
+
+} // namespace
+
+void EventLog::Attach(QxButton& button, std::string prefix) {
+    QxButtonEvents& e = button.events;
+    const auto plain = [this, prefix](const char* name) {
+        return [this, prefix, name] { entries.push_back(prefix + name); };
+    };
+    const auto mouse = [this, prefix](const char* name) {
+        return [this, prefix, name](std::int16_t& b, std::int16_t& s, float& x, float& y) {
+            entries.push_back(prefix + name + Args({double(b), double(s), x, y}));
+        };
+    };
+    const auto key = [this, prefix](const char* name) {
+        return [this, prefix, name](std::int16_t& k, std::int16_t& s) {
+            entries.push_back(prefix + name + Args({double(k), double(s)}));
+        };
+    };
+    e.Click = plain("Click");
+    e.DblClick = plain("DblClick");
+    e.MouseEnter = plain("MouseEnter");
+    e.MouseLeave = plain("MouseLeave");
+    e.MouseMove = mouse("MouseMove");
+    e.MouseUp = mouse("MouseUp");
+    e.MouseDown = mouse("MouseDown");
+    e.KeyDown = key("KeyDown");
+    e.KeyUp = key("KeyUp");
+    e.KeyPress = [this, prefix](std::int16_t&) { entries.push_back(prefix + "KeyPress"); };
+}
+
+int EventLog::Count(std::string_view entry) const {
+    return static_cast<int>(std::count_if(entries.begin(), entries.end(), [&](const auto& e) {
+        return e == entry ||
+               (e.starts_with(entry) && e.size() > entry.size() && e[entry.size()] == '(');
+    }));
+}
+
+std::string EventLog::Joined() const {
+    std::string line;
+    for (const std::string& e : entries) {
+        line += line.empty() ? e : ", " + e;
+    }
+    return line;
+}
+
+PropertyBag ButtonSettings(std::int32_t style, bool handPointer, bool checkBoxMode) {
+    PropertyBag bag("b");
+    bag.WriteInt32("ButtonStyle", style, 1);
+    bag.WriteString("Caption", u"&Go", u"qxbutton");
+    bag.WriteBoolean("HandPointer", handPointer, false);
+    bag.WriteBoolean("CheckBoxMode", checkBoxMode, false);
+    return bag;
+}
+
+RunningButton::RunningButton(const PropertyBag& settings,
+                             const std::function<void(TestHost&)>& prepare)
+    : host(kWidth * 15.0f, kHeight * 15.0f) {
+    host.control = &button;
+    desktop().PlaceWindow(host.parentWindow, {0, 0, 400, 300});
+    desktop().PlaceWindow(host.window,
+                          {kOrigin.x, kOrigin.y, kOrigin.x + kWidth, kOrigin.y + kHeight});
+    if (prepare) {
+        prepare(host);
+    }
+    button.Initialize();
+    button.ReadProperties(settings);
+    events.Attach(button);
+}
+
+void RunningButton::MoveTo(std::int32_t x, std::int32_t y, WParam keys) {
+    desktop().MovePointer({kOrigin.x + x, kOrigin.y + y}, keys);
+}
+
+void RunningButton::MoveAway(WParam keys) {
+    desktop().MovePointer({300, 200}, keys);
+}
+
+MessageResult RunningButton::Send(MessageNumber message, WParam wParam, LParam lParam) {
+    return windows().Send(host.window, message, wParam, lParam);
+}
+
+MessageResult RunningButton::SendMouse(MessageNumber message, std::int32_t x, std::int32_t y,
+                                       WParam keys) {
+    return Send(message, keys, MakeLParam(x, y));
+}
+
+MessageResult RunningButton::Activate(WParam wParam) {
+    return windows().Send(host.parentWindow, WM_ACTIVATE, wParam, 0);
+}
+
+void RunningButton::Hook(MessageNumber message, WParam wParam) {
+    bool handled = false;
+    MessageResult result = 0;
+    WindowHandle window =
+        message == WM_ACTIVATE || message == WM_NCACTIVATE ? host.parentWindow : host.window;
+    LParam lParam = 0;
+    button.zSubclass_Proc(false, handled, result, window, message, wParam, lParam);
+}
+
+} // namespace lumio::testing

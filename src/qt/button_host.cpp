@@ -1,6 +1,7 @@
 #include "qt/button_host.h"
 
 #include "platform/numeric.h"
+#include "platform/palette.h"
 #include "qt/qt_strings.h"
 
 #include <QCursor>
@@ -24,19 +25,56 @@ int Pixels(float twips) {
 } // namespace
 
 ButtonHost::ButtonHost(QWidget* parent, std::u16string name, const ButtonAmbient& ambient,
-                       const TextPainter& text, WindowHandle ownWindow)
-    : QWidget(parent), name_(std::move(name)), ambient_(ambient), text_(text),
-      ownWindow_(ownWindow), surfaceFont_(ambient.font),
-      button_(std::make_unique<QxButton>(*this)) {
+                       const TextPainter& text, WindowRegistry& windows, QtDesktop& desktop)
+    : QWidget(parent), name_(std::move(name)), ambient_(ambient), text_(text), windows_(windows),
+      desktop_(desktop),
+      ownWindow_(
+          windows.Create(ambient.parentWindow, [this](WindowHandle, MessageNumber m, WParam w,
+                                                      LParam l) { return OwnProcedure(m, w, l); })),
+      surfaceFont_(ambient.font), button_(std::make_unique<QxButton>(*this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    desktop_.Register(ownWindow_, this);
+    surface_.set_back_color(TranslateColor(ambient.backColor, surface_.palette()));
+    QxButton& b = *button_;
+    notifications.MouseDown = [&b](auto button, auto shift, float x, float y) {
+        b.MouseDown(button, shift, x, y);
+    };
+    notifications.MouseMove = [&b](auto button, auto shift, float x, float y) {
+        b.MouseMove(button, shift, x, y);
+    };
+    notifications.MouseUp = [&b](auto button, auto shift, float x, float y) {
+        b.MouseUp(button, shift, x, y);
+    };
+    notifications.DblClick = [&b] { b.DblClick(); };
+    notifications.KeyDown = [&b](auto code, auto shift) { b.KeyDown(code, shift); };
+    notifications.KeyUp = [&b](auto code, auto shift) { b.KeyUp(code, shift); };
+    notifications.AccessKeyPress = [&b](auto key) { b.AccessKeyPress(key); };
+    notifications.GotFocus = [&b] { b.GotFocus(); };
+    notifications.LostFocus = [&b] { b.LostFocus(); };
 }
 
 ButtonHost::~ButtonHost() {
     // Going away may still move the focus; nobody listens any more.
     notifications = ButtonNotifications{};
     button_->Terminate();
+    button_.reset();
+    desktop_.Unregister(ownWindow_);
+    windows_.Destroy(ownWindow_);
+}
+
+void ButtonHost::HandlerError(std::exception_ptr error) {
+    // An input handler failed: it has ended; the program goes on.
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        qWarning("lumio: %s: %s", QString::fromStdU16String(name_).toLocal8Bit().constData(),
+                 e.what());
+    } catch (...) {
+        qWarning("lumio: %s: an input handler failed",
+                 QString::fromStdU16String(name_).toLocal8Bit().constData());
+    }
 }
 
 void ButtonHost::Load(float leftTwips, float topTwips, float widthTwips, float heightTwips,
@@ -71,6 +109,13 @@ void ButtonHost::ResizeSurface() {
     resize(w, h);
 }
 
+void ButtonHost::SetSurfaceEnabled(bool enabled) {
+    setEnabled(enabled);
+    if (Window* window = windows_.Find(ownWindow_)) {
+        window->set_enabled(enabled);
+    }
+}
+
 void ButtonHost::SetWidth(float twips) {
     widthTwips_ = twips;
     ResizeSurface();
@@ -101,6 +146,70 @@ std::int32_t ButtonHost::ParentProperty(std::string_view name) {
         return 0; // the reader window is a top-level window of its own
     }
     throw RuntimeError(ErrorNumber::InvalidPropertyValue, "The parent has no such property");
+}
+
+MessageResult ButtonHost::Send(MessageNumber message, WParam wParam, LParam lParam) {
+    MessageResult result = 0;
+    Deliver([&] { result = windows_.Send(ownWindow_, message, wParam, lParam); });
+    return result;
+}
+
+MessageResult ButtonHost::OwnProcedure(MessageNumber message, WParam wParam, LParam lParam) {
+    const auto x = static_cast<float>(XFromLParam(lParam));
+    const auto y = static_cast<float>(YFromLParam(lParam));
+    const auto call = [](const auto& f, auto... args) {
+        if (f) {
+            f(args...);
+        }
+    };
+    switch (message) {
+    case WM_NCHITTEST:
+        return HTCLIENT;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: {
+        const bool left = message == WM_LBUTTONDOWN;
+        const bool right = message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK;
+        call(notifications.MouseDown, std::int16_t(left ? 1 : right ? 2 : 4), shift_, x, y);
+        return 0;
+    }
+    case WM_LBUTTONDBLCLK:
+        call(notifications.DblClick);
+        return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+        const std::int16_t button = message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4;
+        call(notifications.MouseUp, button, shift_, x, y);
+        return 0;
+    }
+    case WM_MOUSEMOVE: {
+        std::int16_t buttons = 0;
+        buttons |= (wParam & MK_LBUTTON) ? 1 : 0;
+        buttons |= (wParam & MK_RBUTTON) ? 2 : 0;
+        buttons |= (wParam & MK_MBUTTON) ? 4 : 0;
+        call(notifications.MouseMove, buttons, shift_, x, y);
+        return 0;
+    }
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        call(notifications.KeyDown, static_cast<std::int16_t>(wParam), shift_);
+        return 0;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        call(notifications.KeyUp, static_cast<std::int16_t>(wParam), shift_);
+        return 0;
+    case WM_SETFOCUS:
+        call(notifications.GotFocus);
+        return 0;
+    case WM_KILLFOCUS:
+        call(notifications.LostFocus);
+        return 0;
+    default:
+        return 0;
+    }
 }
 
 void ButtonHost::SetSurfaceMousePointer(std::int16_t pointer) {
@@ -228,55 +337,78 @@ std::int16_t ButtonHost::KeyCodeFor(int key) {
     return 0;
 }
 
+WParam ButtonHost::MouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    WParam keys = 0;
+    keys |= (buttons & Qt::LeftButton) ? MK_LBUTTON : 0;
+    keys |= (buttons & Qt::RightButton) ? MK_RBUTTON : 0;
+    keys |= (buttons & Qt::MiddleButton) ? MK_MBUTTON : 0;
+    keys |= (modifiers & Qt::ShiftModifier) ? MK_SHIFT : 0;
+    keys |= (modifiers & Qt::ControlModifier) ? MK_CONTROL : 0;
+    return keys;
+}
+
+void ButtonHost::SendMouse(MessageNumber message, QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    shift_ = ShiftValue(event->modifiers());
+    Send(message, MouseKeys(event->buttons(), event->modifiers()), MakeLParam(p.x(), p.y()));
+}
+
 void ButtonHost::mousePressEvent(QMouseEvent* event) {
-    const QPointF p = event->position();
-    Deliver([&] {
-        if (notifications.MouseDown) {
-            notifications.MouseDown(ButtonValue(event->button()), ShiftValue(event->modifiers()),
-                                    static_cast<float>(p.x()), static_cast<float>(p.y()));
-        }
-    });
+    static constexpr MessageNumber kDown[] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
+    const std::int16_t button = ButtonValue(event->button());
+    if (button == 0) {
+        return;
+    }
+    // Like the platform's containers, the host holds the mouse for the control while a
+    // button is down on it.
+    desktop_.SetCapture(ownWindow_);
+    SendMouse(kDown[button == 1 ? 0 : button == 2 ? 1 : 2], event);
 }
 
 void ButtonHost::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF p = event->position();
-    Deliver([&] {
-        if (notifications.MouseMove) {
-            notifications.MouseMove(ButtonsValue(event->buttons()), ShiftValue(event->modifiers()),
-                                    static_cast<float>(p.x()), static_cast<float>(p.y()));
-        }
-    });
+    SendMouse(WM_MOUSEMOVE, event);
 }
 
 void ButtonHost::mouseReleaseEvent(QMouseEvent* event) {
-    const QPointF p = event->position();
-    Deliver([&] {
-        if (notifications.MouseUp) {
-            notifications.MouseUp(ButtonValue(event->button()), ShiftValue(event->modifiers()),
-                                  static_cast<float>(p.x()), static_cast<float>(p.y()));
-        }
-    });
+    static constexpr MessageNumber kUp[] = {WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP};
+    const std::int16_t button = ButtonValue(event->button());
+    if (button == 0) {
+        return;
+    }
+    SendMouse(kUp[button == 1 ? 0 : button == 2 ? 1 : 2], event);
+    if (event->buttons() == Qt::NoButton && desktop_.GetCapture() == ownWindow_) {
+        desktop_.ReleaseCapture();
+    }
 }
 
-void ButtonHost::mouseDoubleClickEvent(QMouseEvent*) {
-    Deliver([&] {
-        if (notifications.DblClick) {
-            notifications.DblClick();
-        }
-    });
+void ButtonHost::mouseDoubleClickEvent(QMouseEvent* event) {
+    static constexpr MessageNumber kDouble[] = {WM_LBUTTONDBLCLK, WM_RBUTTONDBLCLK,
+                                                WM_MBUTTONDBLCLK};
+    const std::int16_t button = ButtonValue(event->button());
+    if (button == 0) {
+        return;
+    }
+    desktop_.SetCapture(ownWindow_);
+    SendMouse(kDouble[button == 1 ? 0 : button == 2 ? 1 : 2], event);
+}
+
+void ButtonHost::leaveEvent(QEvent*) {
+    desktop_.PointerLeft(ownWindow_);
+    update();
 }
 
 void ButtonHost::keyPressEvent(QKeyEvent* event) {
+    if ((event->modifiers() & Qt::AltModifier) && accessKeyRouter && !event->text().isEmpty() &&
+        accessKeyRouter(event->text().toLower().at(0).unicode())) {
+        return;
+    }
     const std::int16_t code = KeyCodeFor(event->key());
     if (code == 0) {
         QWidget::keyPressEvent(event);
         return;
     }
-    Deliver([&] {
-        if (notifications.KeyDown) {
-            notifications.KeyDown(code, ShiftValue(event->modifiers()));
-        }
-    });
+    shift_ = ShiftValue(event->modifiers());
+    Send((event->modifiers() & Qt::AltModifier) ? WM_SYSKEYDOWN : WM_KEYDOWN, code, 0);
 }
 
 void ButtonHost::keyReleaseEvent(QKeyEvent* event) {
@@ -286,27 +418,16 @@ void ButtonHost::keyReleaseEvent(QKeyEvent* event) {
         QWidget::keyReleaseEvent(event);
         return;
     }
-    Deliver([&] {
-        if (notifications.KeyUp) {
-            notifications.KeyUp(code, ShiftValue(event->modifiers()));
-        }
-    });
+    shift_ = ShiftValue(event->modifiers());
+    Send((event->modifiers() & Qt::AltModifier) ? WM_SYSKEYUP : WM_KEYUP, code, 0);
 }
 
 void ButtonHost::focusInEvent(QFocusEvent*) {
-    Deliver([&] {
-        if (notifications.GotFocus) {
-            notifications.GotFocus();
-        }
-    });
+    Send(WM_SETFOCUS, 0, 0);
 }
 
 void ButtonHost::focusOutEvent(QFocusEvent*) {
-    Deliver([&] {
-        if (notifications.LostFocus) {
-            notifications.LostFocus();
-        }
-    });
+    Send(WM_KILLFOCUS, 0, 0);
 }
 
 } // namespace lumio

@@ -3,10 +3,13 @@
 #include "button/control_host.h"
 #include "button/qxbutton.h"
 #include "qt/button_notifications.h"
+#include "qt/qt_desktop.h"
 #include "reader/window_services.h"
 
 #include <QImage>
 #include <QWidget>
+#include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,13 +25,15 @@ struct ButtonAmbient {
 
 // A qxbutton in a Qt widget: the widget is the control's window and shows its raster
 // surface as it is (no copy), clipped to the window region the control sets. Qt's
-// mouse, key and focus events become the control's input notifications; captions are
-// measured and drawn by the text painter given.
+// mouse, key and focus events become messages to the control's window; they run
+// through its chain (where the control's hook watches them), and the innermost
+// procedure, the host's, turns them into the control's input notifications. Captions
+// are measured and drawn by the text painter given.
 class ButtonHost : public QWidget, public ControlHost, public CaptionedButton {
     Q_OBJECT
 public:
     ButtonHost(QWidget* parent, std::u16string name, const ButtonAmbient& ambient,
-               const TextPainter& text, WindowHandle ownWindow);
+               const TextPainter& text, WindowRegistry& windows, QtDesktop& desktop);
     ~ButtonHost() override;
 
     // Places the control in twips (15 per pixel) and loads its stored properties:
@@ -40,8 +45,13 @@ public:
     const std::u16string& name() const { return name_; }
     // The surface as an image that shares its pixels.
     QImage SurfaceImage();
-    // Where the notifications go (the control's input handling).
+    // Where the window's own procedure sends the input (the control's handlers).
     ButtonNotifications notifications;
+    // Alt with a key: whether some control of the window takes it as its access key.
+    std::function<bool(char16_t key)> accessKeyRouter;
+
+    // A message through the control's window chain; answers what the chain answers.
+    MessageResult Send(MessageNumber message, WParam wParam, LParam lParam);
 
     // --- RenderHost ----------------------------------------------------------------
     Surface& surface() override { return surface_; }
@@ -72,13 +82,16 @@ public:
     OleColor SurfaceForeColor() const override { return foreColor_; }
     void SetSurfaceForeColor(OleColor color) override { foreColor_ = color; }
     bool SurfaceEnabled() const override { return isEnabled(); }
-    void SetSurfaceEnabled(bool enabled) override { setEnabled(enabled); }
+    void SetSurfaceEnabled(bool enabled) override;
     std::int16_t SurfaceMousePointer() const override { return mousePointer_; }
     void SetSurfaceMousePointer(std::int16_t pointer) override;
     PictureRef SurfaceMouseIcon() const override { return mouseIcon_; }
     void SetSurfaceMouseIcon(PictureRef icon) override;
     void MessageBox(std::u16string_view prompt, std::int32_t style,
                     std::u16string_view title) override;
+    WindowRegistry& Windows() override { return windows_; }
+    DesktopServices& Desktop() override { return desktop_; }
+    void HandlerError(std::exception_ptr error) override;
 
     // --- CaptionedButton (the pin command) -----------------------------------------
     std::u16string Caption() const override { return button_->Caption(); }
@@ -91,6 +104,8 @@ public:
     static std::int16_t ShiftValue(Qt::KeyboardModifiers modifiers);
     // The virtual-key code of a Qt key (0 when it has none).
     static std::int16_t KeyCodeFor(int qtKey);
+    // The mouse-message wParam for the buttons held and Shift/Ctrl.
+    static WParam MouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -102,18 +117,25 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     void ResizeSurface();
     // Runs a notification, then shows whatever it painted.
     template <typename F>
     void Deliver(const F& notify);
+    // The window's own, innermost procedure.
+    MessageResult OwnProcedure(MessageNumber message, WParam wParam, LParam lParam);
+    void SendMouse(MessageNumber message, QMouseEvent* event);
     void ApplyCursor();
 
     std::u16string name_;
     ButtonAmbient ambient_;
     const TextPainter& text_;
+    WindowRegistry& windows_;
+    QtDesktop& desktop_;
     WindowHandle ownWindow_;
+    std::int16_t shift_ = 0; // Shift/Ctrl/Alt of the event being delivered
     Surface surface_;
     float widthTwips_ = 0;
     float heightTwips_ = 0;

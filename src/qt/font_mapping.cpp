@@ -2,6 +2,7 @@
 
 #include "qt/qt_strings.h"
 
+#include <QFontMetricsF>
 #include <QStringList>
 #include <cmath>
 
@@ -12,16 +13,21 @@ namespace {
 struct FontSubstitute {
     const char16_t* name;
     QStringList families;
+    // The width of a space in ems the form's font has, where ours is narrower: captions
+    // padded with spaces (the title strip's) then keep their place.
+    double spaceEm = 0;
 };
 
 const FontSubstitute* SubstituteFor(const std::u16string& name) {
     static const FontSubstitute table[] = {
         {u"微软雅黑",
          {"Noto Sans CJK SC", "WenQuanYi Micro Hei", "Source Han Sans SC", "Droid Sans Fallback",
-          "DejaVu Sans"}},
+          "DejaVu Sans"},
+         0.3},
         {u"Microsoft YaHei",
          {"Noto Sans CJK SC", "WenQuanYi Micro Hei", "Source Han Sans SC", "Droid Sans Fallback",
-          "DejaVu Sans"}},
+          "DejaVu Sans"},
+         0.3},
         {u"Tahoma", {"DejaVu Sans", "Liberation Sans", "Noto Sans", "Nimbus Sans"}},
         // Webdings' other characters, which we do not draw as pictures.
         {u"Webdings", {"DejaVu Sans", "Liberation Sans", "Noto Sans"}},
@@ -38,6 +44,16 @@ const FontSubstitute* SubstituteFor(const std::u16string& name) {
 
 int PixelSizeFor(double points) {
     return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0)));
+}
+
+double ExtraSpaceWidth(const FontAttributes& font) {
+    const FontSubstitute* s = SubstituteFor(font.name);
+    if (!s || s->spaceEm <= 0) {
+        return 0;
+    }
+    const QFont q = QtFontFor(font);
+    const double space = QFontMetricsF(q).horizontalAdvance(QLatin1Char(' '));
+    return std::max(0.0, s->spaceEm * q.pixelSize() - space);
 }
 
 bool IsSymbolFont(const FontAttributes& font) {

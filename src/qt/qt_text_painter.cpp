@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainterPath>
 #include <QTextLayout>
+#include <algorithm>
 
 namespace lumio {
 
@@ -74,7 +75,9 @@ TextExtent QtTextPainter::Measure(const FontAttributes& font, std::u16string_vie
         return {em * static_cast<double>(text.size()), em};
     }
     const QFontMetricsF metrics(QtFontFor(font));
-    return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
+    const double spaces = static_cast<double>(std::count(text.begin(), text.end(), u' '));
+    return {metrics.horizontalAdvance(ToQString(text)) + spaces * ExtraSpaceWidth(font),
+            metrics.height()};
 }
 
 void QtTextPainter::DrawSingleLine(Surface& surface, const FontAttributes& font,
@@ -107,14 +110,45 @@ void QtTextPainter::DrawSingleLine(Surface& surface, const FontAttributes& font,
         return;
     }
 
-    QTextLayout layout(ToQString(shown.text), QtFontFor(font));
+    // Word by word when spaces are wider than the font's own; in one piece otherwise.
+    const QFont qfont = QtFontFor(font);
+    const double extra = ExtraSpaceWidth(font);
+    const QString all = ToQString(shown.text);
+    const QFontMetricsF metrics(qfont);
+    double x = origin.x();
+    qsizetype start = 0;
+    while (start <= all.size()) {
+        qsizetype end = extra > 0 ? all.indexOf(QLatin1Char(' '), start) : -1;
+        if (end < 0) {
+            end = all.size();
+        }
+        const QString piece = all.mid(start, end - start);
+        if (!piece.isEmpty()) {
+            DrawPiece(painter, qfont, piece, start, shown.underlined, QPointF(x, origin.y()));
+            x += metrics.horizontalAdvance(piece);
+        }
+        if (end == all.size()) {
+            break;
+        }
+        x += metrics.horizontalAdvance(QLatin1Char(' ')) + extra;
+        start = end + 1;
+    }
+}
+
+void QtTextPainter::DrawPiece(QPainter& painter, const QFont& font, const QString& piece,
+                              qsizetype offset, const std::vector<std::size_t>& underlined,
+                              QPointF at) {
+    QTextLayout layout(piece, font);
     QList<QTextLayout::FormatRange> underlines;
-    for (std::size_t index : shown.underlined) {
-        QTextLayout::FormatRange range;
-        range.start = static_cast<int>(index);
-        range.length = 1;
-        range.format.setFontUnderline(true);
-        underlines.append(range);
+    for (std::size_t index : underlined) {
+        const auto i = static_cast<qsizetype>(index) - offset;
+        if (i >= 0 && i < piece.size()) {
+            QTextLayout::FormatRange range;
+            range.start = static_cast<int>(i);
+            range.length = 1;
+            range.format.setFontUnderline(true);
+            underlines.append(range);
+        }
     }
     layout.setFormats(underlines);
     QTextOption option;
@@ -126,7 +160,7 @@ void QtTextPainter::DrawSingleLine(Surface& surface, const FontAttributes& font,
         line.setPosition(QPointF(0, 0));
     }
     layout.endLayout();
-    layout.draw(&painter, origin);
+    layout.draw(&painter, at);
 }
 
 } // namespace lumio

@@ -4,6 +4,8 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QString>
+#include <vector>
 
 namespace lumio {
 
@@ -20,6 +22,12 @@ public:
     // Draws the symbol Webdings has for `c` into the em square at `origin`; false when
     // we have no picture for that character.
     static bool DrawSymbol(QPainter& painter, char16_t c, QPointF origin, double em);
+
+private:
+    // One run of text without spaces, with the caption's underlines that fall in it
+    // (`offset` is where the run starts in the caption).
+    static void DrawPiece(QPainter& painter, const QFont& font, const QString& piece,
+                          qsizetype offset, const std::vector<std::size_t>& underlined, QPointF at);
 };
 
 } // namespace lumio

@@ -24,10 +24,6 @@ namespace lumio {
 namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
-constexpr std::int32_t kNcHitTest = 0x84;
-constexpr std::int32_t kHitNowhere = 0;
-constexpr std::int32_t kHitClient = 1;
-constexpr std::int32_t kHitCaption = 2;
 
 int Pixels(std::int32_t twips) {
     return RoundHalfEven(twips / kTwipsPerPixel);
@@ -35,14 +31,6 @@ int Pixels(std::int32_t twips) {
 
 QRect PixelGeometry(const FormControl& c) {
     return QRect(Pixels(c.Left()), Pixels(c.Top()), Pixels(c.Width()), Pixels(c.Height()));
-}
-
-// Handles of our windows: nonzero, never reused within the process.
-WindowHandle NewWindowHandle() {
-    static WindowHandle next = 0x00020004;
-    const WindowHandle handle = next;
-    next += 4;
-    return handle;
 }
 
 std::int32_t PointLParam(QPoint p) {
@@ -55,36 +43,13 @@ QPoint PointFromLParam(std::int32_t lParam) {
                   static_cast<std::int16_t>((lParam >> 16) & 0xFFFF));
 }
 
-// Until the control handles its input itself, a host delivers a click where the
-// platform's button would: the left button released inside, Enter, or Space released.
-void BindClicks(ButtonHost& host) {
-    auto click = [&host] {
-        if (host.button().events.Click) {
-            host.button().events.Click();
-        }
-    };
-    host.notifications.MouseUp = [&host, click](std::int16_t b, std::int16_t, float x, float y) {
-        if (b == 1 && x > 0 && y > 0 && x < host.ScaleWidth() && y < host.ScaleHeight()) {
-            click();
-        }
-    };
-    host.notifications.KeyDown = [click](std::int16_t code, std::int16_t) {
-        if (code == 13) {
-            click();
-        }
-    };
-    host.notifications.KeyUp = [click](std::int16_t code, std::int16_t) {
-        if (code == 32) {
-            click();
-        }
-    };
-}
-
 } // namespace
 
 ReaderWindow::ReaderWindow(ReaderWindowOptions options)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), options_(std::move(options)),
-      handle_(NewWindowHandle()), messageBox_(this), dialog_(this),
+      handle_(windows_.Create(0, [this](WindowHandle, MessageNumber m, WParam w,
+                                        LParam l) { return OwnProcedure(m, w, l); })),
+      messageBox_(this), dialog_(this),
       tray_([this](IconHandle h) { return IconFor(h); },
             [this](WindowHandle, std::uint32_t message, std::int16_t button) {
                 // The icon's callback arrives as the window's mouse-move message.
@@ -93,6 +58,7 @@ ReaderWindow::ReaderWindow(ReaderWindowOptions options)
                 }
             }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    desktop_.Register(handle_, this);
     const Form form = LoadMainMsgForm();
     Build(form);
     core_ = std::make_unique<MainMsg>(
@@ -109,6 +75,13 @@ ReaderWindow::~ReaderWindow() {
         delete b;
     }
     buttons_.clear();
+    desktop_.Unregister(handle_);
+}
+
+WindowHandle ReaderWindow::NewChildWindow(QWidget* widget) {
+    const WindowHandle handle = windows_.Create(handle_, nullptr);
+    desktop_.Register(handle, widget);
+    return handle;
 }
 
 // --- Building from the form ------------------------------------------------------------
@@ -149,13 +122,13 @@ ButtonHost* ReaderWindow::AddButton(const FormControl& c) {
     ambient.backColor = backColor_;
     ambient.font = ambientFont_;
     ambient.parentWindow = handle_;
-    auto* host = new ButtonHost(this, name, ambient, text_, NewWindowHandle());
+    auto* host = new ButtonHost(this, name, ambient, text_, windows_, desktop_);
     host->setToolTip(ToQString(c.ToolTipText()));
     host->Load(static_cast<float>(c.Left()), static_cast<float>(c.Top()),
                static_cast<float>(c.Width()), static_cast<float>(c.Height()),
                c.properties ? *c.properties : PropertyBag(c.name));
     host->setVisible(c.Visible());
-    BindClicks(*host);
+    host->accessKeyRouter = [this](char16_t key) { return RouteAccessKey(key); };
     Watch(host);
     buttons_.push_back(host);
     return host;
@@ -168,6 +141,7 @@ void ReaderWindow::AddSlider(const FormControl& c, SliderWidget*& slot) {
     slider->SetValue(c.settings.ReadInt32("Value", 0));
     slider->setToolTip(ToQString(c.ToolTipText()));
     slider->setVisible(c.Visible());
+    NewChildWindow(slider);
     Watch(slider);
     slot = slider;
 }
@@ -180,6 +154,7 @@ void ReaderWindow::AddViewer(const FormControl& c) {
     viewer_->setToolTip(ToQString(c.ToolTipText()));
     viewer_->setVisible(c.Visible());
     viewer_->onDrop = [this](const QMimeData& mime) { core_->rtxt1_OLEDragDrop(QtDropData(mime)); };
+    NewChildWindow(viewer_);
     Watch(viewer_);
 }
 
@@ -393,34 +368,41 @@ void ReaderWindow::SetOLEDropMode(std::int32_t mode) {
 }
 
 WindowProcToken ReaderWindow::InstallWindowProc(WindowProcRule rule) {
-    const WindowProcToken replaced = procedures_.empty() ? 1 : procedures_.back().id;
-    procedures_.push_back({nextProcedure_++, replaced, std::move(rule)});
-    return replaced;
+    const std::optional<ProcedureSwap> swap = windows_.InstallProcedure(
+        handle_, [rule = std::move(rule)](const PreviousProcedure& previous, WindowHandle window,
+                                          MessageNumber message, WParam wParam, LParam lParam) {
+            return rule(message, previous(window, message, wParam, lParam));
+        });
+    if (!swap) {
+        return 0;
+    }
+    procedures_[swap->replaced] = *swap;
+    return swap->replaced;
 }
 
 void ReaderWindow::RestoreWindowProc(WindowProcToken token) {
-    const auto it = std::find_if(procedures_.begin(), procedures_.end(),
-                                 [token](const ProcLink& l) { return l.replaced == token; });
+    const auto it = procedures_.find(token);
     if (it != procedures_.end()) {
+        windows_.RestoreProcedure(handle_, it->second);
         procedures_.erase(it);
     }
 }
 
-std::int32_t ReaderWindow::SendWindowMessage(std::int32_t message, std::int32_t,
+MessageResult ReaderWindow::OwnProcedure(MessageNumber message, WParam, LParam lParam) {
+    // A hit test answers "client" inside the window and "nowhere" outside it.
+    if (message == WM_NCHITTEST) {
+        return rect().contains(mapFromGlobal(PointFromLParam(lParam))) ? HTCLIENT : HTNOWHERE;
+    }
+    return 0;
+}
+
+std::int32_t ReaderWindow::SendWindowMessage(std::int32_t message, std::int32_t wParam,
                                              std::int32_t lParam) {
-    // The window's own procedure: a hit test answers "client" inside the window.
-    std::int32_t result = 0;
-    if (message == kNcHitTest) {
-        result = rect().contains(mapFromGlobal(PointFromLParam(lParam))) ? kHitClient : kHitNowhere;
-    }
-    for (const ProcLink& link : procedures_) {
-        result = link.rule(message, result);
-    }
-    return result;
+    return windows_.Send(handle_, message, wParam, lParam);
 }
 
 std::int32_t ReaderWindow::HitTest(QPoint global) {
-    return SendWindowMessage(kNcHitTest, 0, PointLParam(global));
+    return SendWindowMessage(WM_NCHITTEST, 0, PointLParam(global));
 }
 
 // --- Input on the window itself (and on disabled controls, whose input comes here) -----
@@ -430,7 +412,7 @@ void ReaderWindow::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QPoint global = event->globalPosition().toPoint();
-    if (HitTest(global) != kHitCaption) {
+    if (HitTest(global) != HTCAPTION) {
         return;
     }
     // A caption hit: the window manager moves the window where it can, from the very
@@ -454,6 +436,30 @@ void ReaderWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void ReaderWindow::mouseReleaseEvent(QMouseEvent*) {
     manualDrag_ = false;
+}
+
+void ReaderWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange) {
+        // The buttons follow their parent's activation through their hooks.
+        SendWindowMessage(WM_ACTIVATE, isActiveWindow() ? WA_ACTIVE : WA_INACTIVE, 0);
+        for (ButtonHost* b : buttons_) {
+            b->update();
+        }
+    }
+}
+
+bool ReaderWindow::RouteAccessKey(char16_t key) {
+    for (ButtonHost* b : buttons_) {
+        if (b->isEnabled() && b->isVisible() && b->AccessKeys().find(key) != std::u16string::npos) {
+            if (b->notifications.AccessKeyPress) {
+                b->notifications.AccessKeyPress(static_cast<std::int16_t>(key));
+            }
+            b->update();
+            return true;
+        }
+    }
+    return false;
 }
 
 void ReaderWindow::dragEnterEvent(QDragEnterEvent* event) {

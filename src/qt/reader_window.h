@@ -3,6 +3,7 @@
 #include "platform/posix_file_source.h"
 #include "qt/button_host.h"
 #include "qt/key_shape.h"
+#include "qt/qt_desktop.h"
 #include "qt/qt_message_box.h"
 #include "qt/qt_open_dialog.h"
 #include "qt/qt_shell.h"
@@ -22,6 +23,7 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -83,6 +85,8 @@ public:
 
     // --- ReaderFormWindow ----------------------------------------------------------
     WindowHandle hWnd() const override { return handle_; }
+    WindowRegistry& windows() { return windows_; }
+    QtDesktop& desktop() { return desktop_; }
     void SetBackColor(OleColor color) override;
     void SetBorderStyle(std::int32_t style) override;
     std::int32_t GetExtendedStyle() const override { return extendedStyle_; }
@@ -108,6 +112,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -121,12 +126,19 @@ private:
     void MarkShapeDirty(const QRect& area);
     void UpdateShape();
     void ApplyShape();
+    bool RouteAccessKey(char16_t key);
+    WindowHandle NewChildWindow(QWidget* widget);
+    MessageResult OwnProcedure(MessageNumber message, WParam wParam, LParam lParam);
     void ApplyWindowStates();
     void ScheduleVisibility();
     void ApplyVisibility();
     QIcon IconFor(IconHandle handle) const;
 
     ReaderWindowOptions options_;
+    // Every window of the program and the desktop they live on; they outlive the
+    // controls that hook them.
+    WindowRegistry windows_;
+    QtDesktop desktop_{windows_};
     WindowHandle handle_;
     OleColor backColor_ = Rgb(255, 255, 255);
     FontAttributes ambientFont_;
@@ -152,13 +164,8 @@ private:
     std::unique_ptr<MainMsg> core_;
     std::unique_ptr<MainMsgWindow> windowCore_;
 
-    struct ProcLink {
-        WindowProcToken id;
-        WindowProcToken replaced;
-        WindowProcRule rule;
-    };
-    std::vector<ProcLink> procedures_; // innermost first
-    WindowProcToken nextProcedure_ = 2;
+    // What each linked procedure replaced, by the token its installer holds.
+    std::map<WindowProcToken, ProcedureSwap> procedures_;
 
     KeyShape keyShape_;
     QImage shapeImage_;

@@ -41,27 +41,35 @@ void Record(ButtonHost& host, Recorded& r) {
     n.LostFocus = [&r] { r.calls.push_back("LostFocus"); };
 }
 
-// A parent window with one of the form's buttons on it.
+// A parent window with one of the form's buttons on it. With `record`, the control's
+// input notifications are recorded instead of handled.
 struct Hosted {
     Recorded recorded; // outlives the widgets, which may still report while they go
     QtTextPainter text;
+    WindowRegistry windows;
+    QtDesktop desktop{windows};
+    WindowHandle parentWindow = windows.Create(0, nullptr);
     QWidget parent;
     ButtonHost* host;
-    explicit Hosted(const char* name) {
+    explicit Hosted(const char* name, bool record = true) {
         parent.resize(650, 139);
+        desktop.Register(parentWindow, &parent);
         const Form form = LoadMainMsgForm();
         const FormControl* c = form.Find(name);
         ButtonAmbient ambient;
         ambient.backColor = Rgb(66, 66, 66);
-        ambient.parentWindow = 0x4444;
+        ambient.parentWindow = parentWindow;
         host = new ButtonHost(&parent, std::u16string(c->name.begin(), c->name.end()), ambient,
-                              text, 0x5554);
+                              text, windows, desktop);
         host->Load(float(c->Left()), float(c->Top()), float(c->Width()), float(c->Height()),
                    *c->properties);
-        Record(*host, recorded);
+        if (record) {
+            Record(*host, recorded);
+        }
         parent.show();
         QVERIFY(QTest::qWaitForWindowExposed(&parent));
     }
+    ~Hosted() { delete host; }
 };
 
 } // namespace
@@ -76,14 +84,16 @@ private slots:
         QCOMPARE(h.host->surface().height(), 23);
         QCOMPARE(h.host->ScaleWidth(), 27.0f);
         QCOMPARE(h.host->Width(), 405.0f);
-        QCOMPARE(h.host->hWnd(), 0x5554);
-        QCOMPARE(h.host->button().model().mParentHwnd, 0x4444);
+        QVERIFY(h.windows.IsWindow(h.host->hWnd()));
+        QCOMPARE(h.windows.Find(h.host->hWnd())->parent(), h.parentWindow);
+        QCOMPARE(h.host->button().model().mParentHwnd, h.parentWindow);
+        QCOMPARE(h.desktop.WidgetOf(h.host->hWnd()), h.host);
         QCOMPARE(h.host->button().Caption(), std::u16string(u"4"));
     }
 
     void parentProperties() {
         Hosted h("mzant");
-        QCOMPARE(h.host->ParentProperty("hWnd"), 0x4444);
+        QCOMPARE(h.host->ParentProperty("hWnd"), h.parentWindow);
         QCOMPARE(h.host->ParentProperty("MDIChild"), 0);
         QVERIFY_THROWS_EXCEPTION(RuntimeError, h.host->ParentProperty("Nope"));
     }
@@ -189,11 +199,15 @@ private slots:
         };
         Recorded r;
         QtTextPainter text;
+        WindowRegistry windows;
+        QtDesktop desktop{windows};
         Parent parent;
         parent.resize(650, 139);
         const Form form = LoadMainMsgForm();
         const FormControl* c = form.Find("cmd_main");
-        auto* host = new ButtonHost(&parent, u"cmd_main", ButtonAmbient{}, text, 0x9990);
+        ButtonAmbient ambient;
+        ambient.parentWindow = windows.Create(0, nullptr);
+        auto* host = new ButtonHost(&parent, u"cmd_main", ambient, text, windows, desktop);
         host->Load(float(c->Left()), float(c->Top()), float(c->Width()), float(c->Height()),
                    *c->properties);
         Record(*host, r);
@@ -205,6 +219,68 @@ private slots:
         QTest::mouseRelease(host, Qt::LeftButton, {}, QPoint(100, 10));
         QVERIFY(r.calls.empty());
         QCOMPARE(parent.presses, 1);
+        QVERIFY(!windows.Find(host->hWnd())->enabled());
+        QCOMPARE(desktop.WindowFromPoint({host->mapToGlobal(QPoint(100, 10)).x(),
+                                          host->mapToGlobal(QPoint(100, 10)).y()}),
+                 0); // the parent has no window here; a disabled one never answers
+        delete host;
+    }
+
+    // The real control behind the host: messages reach its handlers and its hook.
+    void aClickRaisesClick() {
+        Hosted h("mzant", false);
+        int clicks = 0;
+        h.host->button().events.Click = [&] { ++clicks; };
+        QTest::mouseClick(h.host, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(clicks, 1);
+        // Released outside: no click.
+        QTest::mousePress(h.host, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(h.host, Qt::LeftButton, {}, QPoint(40, 10));
+        QCOMPARE(clicks, 1);
+        // Enter and Space.
+        h.host->setFocus();
+        QTest::keyClick(h.host, Qt::Key_Return);
+        QTest::keyClick(h.host, Qt::Key_Space);
+        QCOMPARE(clicks, 3);
+        QCOMPARE(h.desktop.GetCapture(), 0); // nothing keeps the mouse
+    }
+
+    void hoverPressAndLeaveChangeTheState() {
+        Hosted h("mzant", false);
+        const ButtonModel& m = h.host->button().model();
+        QCOMPARE(m.mState, 0);
+        QTest::mouseMove(h.host, QPoint(10, 10));
+        QTRY_COMPARE(m.mState, 1); // the hook saw the first move: hover
+        QVERIFY(m.mMouseOver);
+        QVERIFY(h.desktop.IsTrackingLeave(h.host->hWnd()));
+        QTest::mousePress(h.host, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(m.mState, 2);
+        QCOMPARE(h.desktop.GetCapture(), h.host->hWnd());
+        QTest::mouseRelease(h.host, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(h.desktop.GetCapture(), 0);
+        QTest::mouseMove(&h.parent, QPoint(300, 100));
+        QTRY_COMPARE(m.mState, 0); // left: the leave notification came
+        QVERIFY(!m.mMouseOver);
+    }
+
+    void parentActivationReachesTheControl() {
+        Hosted h("mzant", false);
+        const ButtonModel& m = h.host->button().model();
+        h.windows.Send(h.parentWindow, WM_ACTIVATE, WA_ACTIVE, 0);
+        QVERIFY(m.mParentActive);
+        h.windows.Send(h.parentWindow, WM_ACTIVATE, WA_INACTIVE, 0);
+        QVERIFY(!m.mParentActive);
+    }
+
+    void theHookSitsOnBothWindows() {
+        Hosted h("mzant", false);
+        QVERIFY(h.host->button().messageHook());
+        QCOMPARE(h.windows.Find(h.host->hWnd())->Chain().size(), std::size_t(2));
+        QCOMPARE(h.windows.Find(h.parentWindow)->Chain().size(), std::size_t(2));
+        delete h.host;
+        h.host = nullptr;
+        // Gone with its control: the parent's chain is back to its own procedure.
+        QCOMPARE(h.windows.Find(h.parentWindow)->Chain().size(), std::size_t(1));
     }
 
     void regionBecomesTheMask() {

@@ -51,6 +51,23 @@ private slots:
         QVERIFY(!IsSymbolFont(kYaHei));
     }
 
+    // Spaces in the CJK sans are widened to the form font's, so captions padded with
+    // spaces keep their place.
+    void spacesKeepTheFormFontsWidth() {
+        const QtTextPainter painter;
+        const FontAttributes title{u"微软雅黑", 10.5, 700, 134};
+        const double one = painter.Measure(title, u"a").width;
+        const double spaced = painter.Measure(title, u"a          ").width; // ten spaces
+        QVERIFY(std::abs((spaced - one) / 10 - 0.3 * 14) < 0.2);
+        // and drawing puts the words where measuring says
+        Surface s = WhiteSurface(200, 30);
+        painter.DrawSingleLine(s, title, u"a     b", Rect{0, 0, 200, 30});
+        const double b = painter.Measure(title, u"a     ").width;
+        QVERIFY(std::abs(Inked(s).right() + 1 - (b + painter.Measure(title, u"b").width)) <= 2);
+        // Latin fonts keep their own spaces.
+        QCOMPARE(ExtraSpaceWidth(kTahoma), 0.0);
+    }
+
     void pointsBecomePixelsAt96Dpi_data() {
         QTest::addColumn<double>("points");
         QTest::addColumn<int>("pixels");

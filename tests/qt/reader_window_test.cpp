@@ -322,6 +322,41 @@ private slots:
         QCOMPARE(r.window.core().ReadPos(), 3);
     }
 
+    // Alt with a caption's access key clicks that button, wherever the focus is.
+    void accessKeysReachTheirButton() {
+        Reader r;
+        Reader::Drop(&r.window, {r.Write("a.txt", "ABCDEFGHIJ\r\n")});
+        QVERIFY(r.window.timer().Enabled());
+        ButtonHost* pause = r.window.button(u"mzant");
+        pause->SetCaption(u"&Pause");
+        QCOMPARE(pause->AccessKeys(), std::u16string(u"p"));
+        ButtonHost* other = r.window.button(u"mstart");
+        other->setFocus();
+        QTest::keyClick(other, Qt::Key_P, Qt::AltModifier);
+        QVERIFY(!r.window.timer().Enabled());
+        // Without Alt the letter is only a key.
+        r.window.core().mstart_Click();
+        QTest::keyClick(other, Qt::Key_P);
+        QVERIFY(r.window.timer().Enabled());
+    }
+
+    // The arrow keys move the focus through the tab order, as Tab and Shift+Tab would.
+    void arrowKeysMoveTheFocus() {
+        Reader r;
+        ReaderWindow& w = r.window;
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        ButtonHost* start = w.button(u"mstart"); // tab index 4; 5 is cmd_top, 2 cmd_tolva
+        start->setFocus();
+        QTRY_VERIFY(start->hasFocus());
+        QTest::keyClick(start, Qt::Key_Right);
+        QTRY_COMPARE(QApplication::focusWidget(), w.button(u"cmd_top"));
+        QTest::keyClick(w.button(u"cmd_top"), Qt::Key_Up);
+        QTRY_COMPARE(QApplication::focusWidget(), start);
+        QTest::keyClick(start, Qt::Key_Left);
+        QTRY_COMPARE(QApplication::focusWidget(), w.button(u"cmd_tolva"));
+    }
+
     void pinToggleHidesAndTheTrayBringsItBack() {
         Reader r;
         ReaderWindow& w = r.window;

@@ -33,16 +33,6 @@ QRect PixelGeometry(const FormControl& c) {
     return QRect(Pixels(c.Left()), Pixels(c.Top()), Pixels(c.Width()), Pixels(c.Height()));
 }
 
-std::int32_t PointLParam(QPoint p) {
-    return static_cast<std::int32_t>((static_cast<std::uint32_t>(p.y() & 0xFFFF) << 16) |
-                                     static_cast<std::uint32_t>(p.x() & 0xFFFF));
-}
-
-QPoint PointFromLParam(std::int32_t lParam) {
-    return QPoint(static_cast<std::int16_t>(lParam & 0xFFFF),
-                  static_cast<std::int16_t>((lParam >> 16) & 0xFFFF));
-}
-
 } // namespace
 
 ReaderWindow::ReaderWindow(ReaderWindowOptions options)
@@ -51,11 +41,11 @@ ReaderWindow::ReaderWindow(ReaderWindowOptions options)
                                         LParam l) { return OwnProcedure(m, w, l); })),
       messageBox_(this), dialog_(this),
       tray_([this](IconHandle h) { return IconFor(h); },
-            [this](WindowHandle, std::uint32_t message, std::int16_t button) {
-                // The icon's callback arrives as the window's mouse-move message.
-                if (message == 0x200) {
-                    windowCore_->Form_MouseMove(button, 0, 0, 0);
-                }
+            [this](WindowHandle window, std::uint32_t message, std::int16_t button) {
+                // The icon reports to the window under its callback message, the
+                // mouse-move message, with the button it saw.
+                const WParam keys = button == 1 ? MK_LBUTTON : button == 2 ? MK_RBUTTON : 0;
+                windows_.Send(window, static_cast<MessageNumber>(message), keys, 0);
             }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     desktop_.Register(handle_, this);
@@ -388,12 +378,24 @@ void ReaderWindow::RestoreWindowProc(WindowProcToken token) {
     }
 }
 
-MessageResult ReaderWindow::OwnProcedure(MessageNumber message, WParam, LParam lParam) {
-    // A hit test answers "client" inside the window and "nowhere" outside it.
-    if (message == WM_NCHITTEST) {
-        return rect().contains(mapFromGlobal(PointFromLParam(lParam))) ? HTCLIENT : HTNOWHERE;
+MessageResult ReaderWindow::OwnProcedure(MessageNumber message, WParam wParam, LParam lParam) {
+    switch (message) {
+    case WM_NCHITTEST: {
+        // "Client" inside the window, "nowhere" outside it.
+        const QPoint p(XFromLParam(lParam), YFromLParam(lParam));
+        return rect().contains(mapFromGlobal(p)) ? HTCLIENT : HTNOWHERE;
     }
-    return 0;
+    case WM_MOUSEMOVE: {
+        // The window's MouseMove event: its client area never raises it (every press
+        // there is a caption press), so what arrives is the tray icon's callback.
+        const std::int16_t button = (wParam & MK_LBUTTON) ? 1 : (wParam & MK_RBUTTON) ? 2 : 0;
+        windowCore_->Form_MouseMove(button, 0, static_cast<float>(XFromLParam(lParam)),
+                                    static_cast<float>(YFromLParam(lParam)));
+        return 0;
+    }
+    default:
+        return 0;
+    }
 }
 
 std::int32_t ReaderWindow::SendWindowMessage(std::int32_t message, std::int32_t wParam,
@@ -402,7 +404,7 @@ std::int32_t ReaderWindow::SendWindowMessage(std::int32_t message, std::int32_t 
 }
 
 std::int32_t ReaderWindow::HitTest(QPoint global) {
-    return SendWindowMessage(WM_NCHITTEST, 0, PointLParam(global));
+    return SendWindowMessage(WM_NCHITTEST, 0, MakeLParam(global.x(), global.y()));
 }
 
 // --- Input on the window itself (and on disabled controls, whose input comes here) -----

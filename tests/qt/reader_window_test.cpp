@@ -383,6 +383,19 @@ private slots:
         QTRY_VERIFY(!w.isVisible());
     }
 
+    // The icon's callback comes as the window's mouse-move message with the button.
+    void trayCallbackThroughTheWindowsProcedure() {
+        Reader r;
+        ReaderWindow& w = r.window;
+        w.SendWindowMessage(WM_MOUSEMOVE, MK_RBUTTON, 0);
+        QTRY_VERIFY(!w.isVisible());
+        w.SendWindowMessage(WM_MOUSEMOVE, 0, 0); // mere movement: nothing
+        QTest::qWait(20);
+        QVERIFY(!w.isVisible());
+        w.SendWindowMessage(WM_MOUSEMOVE, MK_LBUTTON, 0);
+        QTRY_VERIFY(w.isVisible());
+    }
+
     void readingGoesOnWhileHidden() {
         Reader r;
         Reader::Drop(&r.window, {r.Write("a.txt", "ABCDEFGHIJ\r\n")});

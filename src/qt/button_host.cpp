@@ -287,16 +287,6 @@ std::int16_t ButtonHost::ButtonValue(Qt::MouseButton button) {
     }
 }
 
-std::int16_t ButtonHost::ButtonsValue(Qt::MouseButtons buttons) {
-    std::int16_t value = 0;
-    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
-        if (buttons & b) {
-            value = static_cast<std::int16_t>(value | ButtonValue(b));
-        }
-    }
-    return value;
-}
-
 std::int16_t ButtonHost::ShiftValue(Qt::KeyboardModifiers modifiers) {
     std::int16_t value = 0;
     if (modifiers & Qt::ShiftModifier) {

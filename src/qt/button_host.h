@@ -100,7 +100,6 @@ public:
 
     // Button and Shift values of a Qt mouse event, as the control's events take them.
     static std::int16_t ButtonValue(Qt::MouseButton button);
-    static std::int16_t ButtonsValue(Qt::MouseButtons buttons);
     static std::int16_t ShiftValue(Qt::KeyboardModifiers modifiers);
     // The virtual-key code of a Qt key (0 when it has none).
     static std::int16_t KeyCodeFor(int qtKey);

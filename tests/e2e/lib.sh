@@ -66,25 +66,52 @@ e2e_wait_for() {
     done
 }
 
-e2e_start_desktop() {
-    # Xvfb picks a free display itself and tells us which, so parallel runs never clash.
-    local dfile="$E2E_WORK/display"
+# One attempt at a desktop: Xvfb on a display it picks itself (so parallel runs never
+# clash), openbox, trayer. Fails, with everything it started stopped, when a part does
+# not come up.
+e2e_try_desktop() {
+    local dfile="$E2E_WORK/display" first=${#E2E_PIDS[@]}
+    rm -f "$dfile"
     Xvfb -displayfd 7 -screen 0 1280x800x24 -nolisten tcp 7>"$dfile" 2>"$E2E_WORK/xvfb.log" &
     E2E_PIDS+=("$!")
-    e2e_wait_for 20 test -s "$dfile" || { echo "FAIL: Xvfb did not start"; cat "$E2E_WORK/xvfb.log"; exit 1; }
+    local xvfb=$!
+    if ! e2e_wait_for 20 test -s "$dfile"; then
+        return 1
+    fi
     export DISPLAY=":$(head -n1 "$dfile")"
-    e2e_wait_for 20 xprop -root -notype _NET_NONEXISTENT || { echo "FAIL: no X server on $DISPLAY"; exit 1; }
+    e2e_wait_for 20 xprop -root -notype _NET_NONEXISTENT || return 1
     # A grey-blue desktop, so a screenshot shows what is window and what is not.
     xsetroot -solid '#5a7391' 2>/dev/null || true
     e2e_spawn openbox --sm-disable --config-file "$E2E_SOURCE/tests/e2e/openbox-rc.xml"
-    e2e_wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-        { echo "FAIL: openbox did not start"; exit 1; }
+    e2e_wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || return 1
     e2e_spawn trayer --edge bottom --align right --widthtype request --height 32 \
         --SetDockType true --transparent false --tint 0xe0e0e0 --expand true
-    e2e_wait_for 20 sh -c 'xdotool search --class trayer | grep -q .' ||
-        { echo "FAIL: trayer did not start"; exit 1; }
-    export QT_QPA_PLATFORM=xcb
-    unset WAYLAND_DISPLAY
+    e2e_wait_for 20 sh -c 'xdotool search --class trayer | grep -q .' || return 1
+    kill -0 "$xvfb" 2>/dev/null
+}
+
+e2e_start_desktop() {
+    local attempt
+    for attempt in 1 2 3; do
+        local first=${#E2E_PIDS[@]}
+        if e2e_try_desktop; then
+            export QT_QPA_PLATFORM=xcb
+            unset WAYLAND_DISPLAY
+            return 0
+        fi
+        echo "desktop attempt $attempt failed on ${DISPLAY:-no display}; $(tail -n 3 "$E2E_WORK/xvfb.log" | tr '\n' ' ')"
+        # Stop what this attempt started, newest first, and try again.
+        local i
+        for ((i = ${#E2E_PIDS[@]} - 1; i >= first; i--)); do
+            kill "${E2E_PIDS[$i]}" 2>/dev/null
+            wait "${E2E_PIDS[$i]}" 2>/dev/null
+            unset 'E2E_PIDS[i]'
+        done
+        E2E_PIDS=("${E2E_PIDS[@]}")
+        sleep 1
+    done
+    echo "FAIL: no desktop (Xvfb, openbox and trayer) came up"
+    exit 1
 }
 
 # Starts lumio with the given arguments; sets E2E_LUMIO_PID and E2E_WINDOW (its id).

@@ -4,16 +4,12 @@ namespace lumio {
 
 namespace {
 
-constexpr std::int32_t kNcHitTest = 0x84;
-constexpr std::int32_t kHitClient = 1;
-constexpr std::int32_t kHitCaption = 2;
-
 constexpr std::int16_t kLeftButton = 1;
 constexpr std::int16_t kRightButton = 2;
 
 constexpr std::uint32_t kTrayRecordSize = 488;
 constexpr std::uint32_t kTrayIconId = 1;
-constexpr std::uint32_t kTrayCallbackMessage = 0x200; // the mouse-move message
+constexpr std::uint32_t kTrayCallbackMessage = WM_MOUSEMOVE;
 
 constexpr std::uint32_t kNoMoveNoSize = SWP_NOMOVE | SWP_NOSIZE;
 
@@ -80,8 +76,8 @@ void MainMsgWindow::Form_Unload() {
 }
 
 std::int32_t MainMsgWindow::WindowProc(std::int32_t message, std::int32_t previousResult) {
-    if (message == kNcHitTest && previousResult == kHitClient) {
-        return kHitCaption;
+    if (message == WM_NCHITTEST && previousResult == HTCLIENT) {
+        return HTCAPTION;
     }
     return previousResult;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/color.h"
+#include "platform/messages.h"
 
 #include <cstdint>
 #include <string>
@@ -13,7 +14,6 @@ namespace lumio {
 // with recorders. Numbers are the platform's own, so a recorded call reads like the
 // call it stands for.
 
-using WindowHandle = std::int32_t;
 using IconHandle = std::int32_t; // 0 is "no icon"
 
 // SetWindowPos: insert-after values and flags.

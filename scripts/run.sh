@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Builds Lumio and plays the bundled sample novel.
+# Builds Lumio and plays the bundled sample novel: in the desktop program when there is a
+# display, in the terminal ticker when there is none.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 scripts/install-deps.sh
 scripts/build.sh build
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/lumio ]; then
+    exec build/lumio data/sample.txt
+fi
+echo "lumio: no display to show the reader on (DISPLAY is not set); playing the sample in the terminal ticker instead."
 exec build/tools/lumio-tty "$@" data/sample.txt

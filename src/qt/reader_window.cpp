@@ -1,0 +1,558 @@
+#include "qt/reader_window.h"
+
+#include "platform/numeric.h"
+#include "qt/font_mapping.h"
+#include "qt/qt_drop_data.h"
+#include "qt/qt_strings.h"
+#include "qt/x11_window.h"
+#include "reader/main_msg_form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+
+namespace lumio {
+
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+
+int Pixels(std::int32_t twips) {
+    return RoundHalfEven(twips / kTwipsPerPixel);
+}
+
+QRect PixelGeometry(const FormControl& c) {
+    return QRect(Pixels(c.Left()), Pixels(c.Top()), Pixels(c.Width()), Pixels(c.Height()));
+}
+
+} // namespace
+
+ReaderWindow::ReaderWindow(ReaderWindowOptions options)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), options_(std::move(options)),
+      handle_(windows_.Create(0, [this](WindowHandle, MessageNumber m, WParam w,
+                                        LParam l) { return OwnProcedure(m, w, l); })),
+      messageBox_(this), dialog_(this),
+      tray_([this](IconHandle h) { return IconFor(h); },
+            [this](WindowHandle window, std::uint32_t message, std::int16_t button) {
+                // The icon reports to the window under its callback message, the
+                // mouse-move message, with the button it saw.
+                const WParam keys = button == 1 ? MK_LBUTTON : button == 2 ? MK_RBUTTON : 0;
+                windows_.Send(window, static_cast<MessageNumber>(message), keys, 0);
+            }) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    desktop_.Register(handle_, this);
+    const Form form = LoadMainMsgForm();
+    Build(form);
+    core_ = std::make_unique<MainMsg>(
+        MainMsgControls{*viewer_, timer_, *slider1_, *slider2_, dialog_, messageBox_, files_});
+    windowCore_ = std::make_unique<MainMsgWindow>(
+        MainMsgWindowParts{*this, *viewer_, timer_, *slider1_, *button(u"cmd_top"), tray_, shell_,
+                           kProgramIcon, options_.makerWebPage});
+    ConnectCommands();
+}
+
+ReaderWindow::~ReaderWindow() {
+    // Buttons leave before the window they hook.
+    for (ButtonHost* b : buttons_) {
+        delete b;
+    }
+    buttons_.clear();
+    desktop_.Unregister(handle_);
+}
+
+WindowHandle ReaderWindow::NewChildWindow(QWidget* widget) {
+    const WindowHandle handle = windows_.Create(handle_, nullptr);
+    desktop_.Register(handle, widget);
+    return handle;
+}
+
+// --- Building from the form ------------------------------------------------------------
+
+void ReaderWindow::Build(const Form& form) {
+    setWindowTitle(ToQString(form.settings.ReadString("Caption", u"")));
+    const int width = Pixels(form.settings.ReadInt32("ClientWidth", 9750));
+    const int height = Pixels(form.settings.ReadInt32("ClientHeight", 2085));
+    setFixedSize(width, height);
+    ambientFont_ = form.settings.ReadFont("Font", FontAttributes{u"微软雅黑", 9, 400, 134});
+    setFont(QtFontFor(ambientFont_));
+    backColor_ = static_cast<OleColor>(form.settings.ReadColor("BackColor", 0xFFFFFFu));
+
+    // In the form's order, so the title strip, first, lies beneath everything else.
+    for (const FormControl& c : form.controls) {
+        if (c.kind == "qxbutton") {
+            AddButton(c);
+        } else if (c.kind == "Slider") {
+            AddSlider(c, c.name == "Slider1" ? slider1_ : slider2_);
+        } else if (c.kind == "RichTextBox") {
+            AddViewer(c);
+        } else if (c.kind == "Timer") {
+            timer_.SetInterval(c.settings.ReadInt32("Interval", 0));
+            timer_.SetEnabled(c.settings.ReadBoolean("Enabled", true));
+        }
+        // txt1 and txt2 are the core's strings; dlg1, Image1 and the message box are
+        // services of this window.
+    }
+    if (ButtonHost* strip = button(u"cmd_main")) {
+        strip->lower();
+    }
+    SetTabOrder(form);
+}
+
+ButtonHost* ReaderWindow::AddButton(const FormControl& c) {
+    const std::u16string name(c.name.begin(), c.name.end());
+    ButtonAmbient ambient;
+    ambient.backColor = backColor_;
+    ambient.font = ambientFont_;
+    ambient.parentWindow = handle_;
+    auto* host = new ButtonHost(this, name, ambient, text_, windows_, desktop_);
+    host->setToolTip(ToQString(c.ToolTipText()));
+    host->Load(static_cast<float>(c.Left()), static_cast<float>(c.Top()),
+               static_cast<float>(c.Width()), static_cast<float>(c.Height()),
+               c.properties ? *c.properties : PropertyBag(c.name));
+    host->setVisible(c.Visible());
+    host->accessKeyRouter = [this](char16_t key) { return RouteAccessKey(key); };
+    Watch(host);
+    buttons_.push_back(host);
+    return host;
+}
+
+void ReaderWindow::AddSlider(const FormControl& c, SliderWidget*& slot) {
+    auto* slider = new SliderWidget(this);
+    slider->setGeometry(PixelGeometry(c));
+    slider->setRange(c.settings.ReadInt32("Min", 0), c.settings.ReadInt32("Max", 10));
+    slider->SetValue(c.settings.ReadInt32("Value", 0));
+    slider->setToolTip(ToQString(c.ToolTipText()));
+    slider->setVisible(c.Visible());
+    NewChildWindow(slider);
+    Watch(slider);
+    slot = slider;
+}
+
+void ReaderWindow::AddViewer(const FormControl& c) {
+    viewer_ = new ViewerWidget(this);
+    viewer_->setGeometry(PixelGeometry(c));
+    viewer_->SetViewerFont(
+        QtFontFor(c.settings.ReadFont("Font", FontAttributes{u"微软雅黑", 21.75, 400, 134})));
+    viewer_->setToolTip(ToQString(c.ToolTipText()));
+    viewer_->setVisible(c.Visible());
+    viewer_->onDrop = [this](const QMimeData& mime) { core_->rtxt1_OLEDragDrop(QtDropData(mime)); };
+    NewChildWindow(viewer_);
+    Watch(viewer_);
+}
+
+void ReaderWindow::SetTabOrder(const Form& form) {
+    std::vector<std::pair<std::int32_t, QWidget*>> order;
+    for (const FormControl& c : form.controls) {
+        QWidget* w = nullptr;
+        const std::u16string name(c.name.begin(), c.name.end());
+        if (ButtonHost* b = button(name)) {
+            w = b;
+        } else if (c.name == "Slider1") {
+            w = slider1_;
+        } else if (c.name == "Slider2") {
+            w = slider2_;
+        }
+        if (w) {
+            order.emplace_back(c.TabIndex(), w);
+        }
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+    }
+}
+
+void ReaderWindow::ConnectCommands() {
+    const auto on = [this](std::u16string_view name, std::function<void()> command) {
+        if (ButtonHost* b = button(name)) {
+            b->button().events.Click = std::move(command);
+        }
+    };
+    on(u"mstart", [this] { core_->mstart_Click(); });
+    on(u"mzant", [this] { core_->mzant_Click(); });
+    on(u"mstop", [this] { core_->mstop_Click(); });
+    on(u"loadtxt", [this] { core_->loadtxt_Click(); });
+    on(u"cmd_top", [this] { windowCore_->cmd_top_Click(); });
+    on(u"cmd_tolva", [this] { windowCore_->cmd_tolva_Click(); });
+    on(u"cmd_exit", [this] { windowCore_->cmd_exit_Click(); });
+    slider1_->onClick = [this] { core_->Slider1_Click(); };
+    slider1_->onScroll = [this] { core_->Slider1_Scroll(); };
+    slider2_->onClick = [this] { core_->Slider2_Click(); };
+    slider2_->onScroll = [this] { core_->Slider2_Scroll(); };
+    timer_.onTimer = [this] {
+        QElapsedTimer clock;
+        clock.start();
+        core_->trm1_Timer();
+        ++timings_.ticks;
+        timings_.tickNs += clock.nsecsElapsed();
+    };
+}
+
+ReaderTimings ReaderWindow::timings() const {
+    ReaderTimings t = timings_;
+    t.viewerPaints = viewer_->paints();
+    t.viewerPaintNs = viewer_->paintNs();
+    return t;
+}
+
+ButtonHost* ReaderWindow::button(std::u16string_view name) const {
+    for (ButtonHost* b : buttons_) {
+        if (b->name() == name) {
+            return b;
+        }
+    }
+    return nullptr;
+}
+
+QIcon ReaderWindow::IconFor(IconHandle handle) const {
+    return handle == kProgramIcon ? options_.icon : QIcon();
+}
+
+// --- Start-up and shutdown ---------------------------------------------------------------
+
+void ReaderWindow::Start() {
+    // First placed at the top centre of the primary screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.left() + (area.width() - width()) / 2, area.top());
+    }
+    windowCore_->Form_Load();
+    Show();
+}
+
+void ReaderWindow::OpenAsDropped(const QString& path) {
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    core_->Form_OLEDragDrop(QtDropData(mime));
+}
+
+void ReaderWindow::closeEvent(QCloseEvent* event) {
+    windowCore_->Form_Unload();
+    event->accept();
+    if (options_.quitOnClose) {
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+}
+
+// --- The window as the core drives it --------------------------------------------------
+
+void ReaderWindow::SetBackColor(OleColor color) {
+    backColor_ = color;
+    update();
+}
+
+void ReaderWindow::SetBorderStyle(std::int32_t style) {
+    // Style 0 has neither border nor title bar; the others keep the window manager's.
+    setWindowFlag(Qt::FramelessWindowHint, style == kBorderStyleNone);
+}
+
+void ReaderWindow::SetExtendedStyle(std::int32_t style) {
+    extendedStyle_ = style;
+    if ((style & WS_EX_LAYERED) == 0 && colorKeyOn_) {
+        colorKeyOn_ = false;
+        clearMask();
+    }
+}
+
+void ReaderWindow::SetLayeredWindowAttributes(OleColor key, std::uint8_t, std::uint32_t flags) {
+    if ((extendedStyle_ & WS_EX_LAYERED) == 0) {
+        return; // only a layered window takes the attributes
+    }
+    colorKeyOn_ = (flags & LWA_COLORKEY) != 0;
+    keyShape_.SetKey(ToQColor(key).rgb());
+    MarkShapeDirty(rect());
+}
+
+void ReaderWindow::SetWindowPos(std::int32_t insertAfter, std::uint32_t) {
+    if (insertAfter != HWND_TOPMOST && insertAfter != HWND_NOTOPMOST) {
+        return;
+    }
+    topmost_ = insertAfter == HWND_TOPMOST;
+    if (x11::Available()) {
+        // Said to the window manager directly: changing Qt's flag instead would make Qt
+        // create a new native window the next time it is shown.
+        if (isVisible()) {
+            ApplyWindowStates();
+            if (topmost_) {
+                raise();
+            }
+        }
+        return;
+    }
+    // Elsewhere Qt's flag does it; setting it hides the window, so show it again.
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, topmost_);
+    if (shown) {
+        show();
+    }
+}
+
+void ReaderWindow::ApplyWindowStates() {
+    // A tool window alone does not keep it off an X11 taskbar; say so.
+    x11::SetWindowStates(this, true, true, topmost_);
+}
+
+// Showing and hiding take effect once the handler that asked has returned: the load
+// step shows the window and hides it again at once, and a window manager that sees the
+// window mapped, withdrawn and mapped again within a moment can lose its states.
+void ReaderWindow::Show() {
+    wantVisible_ = true;
+    ScheduleVisibility();
+}
+
+void ReaderWindow::Hide() {
+    wantVisible_ = false;
+    ScheduleVisibility();
+}
+
+void ReaderWindow::ScheduleVisibility() {
+    if (!visibilityQueued_) {
+        visibilityQueued_ = true;
+        QMetaObject::invokeMethod(
+            this, [this] { ApplyVisibility(); }, Qt::QueuedConnection);
+    }
+}
+
+void ReaderWindow::ApplyVisibility() {
+    visibilityQueued_ = false;
+    if (!wantVisible_) {
+        hide();
+        return;
+    }
+    if (!isVisible()) {
+        winId(); // the native window exists, so its states can be set before it maps
+        ApplyWindowStates();
+        show();
+        // Once the window manager has taken the window on, say the states again: a
+        // manager still busy with an earlier withdrawal may have dropped them.
+        for (int ms : {150, 600}) {
+            QTimer::singleShot(ms, this, [this] {
+                if (isVisible()) {
+                    ApplyWindowStates();
+                }
+            });
+        }
+    }
+    raise();
+}
+
+void ReaderWindow::SetIcon(IconHandle icon) {
+    setWindowIcon(IconFor(icon));
+}
+
+void ReaderWindow::Unload() {
+    close();
+}
+
+void ReaderWindow::SetOLEDropMode(std::int32_t mode) {
+    setAcceptDrops(mode == kOleDropManual);
+}
+
+WindowProcToken ReaderWindow::InstallWindowProc(WindowProcRule rule) {
+    const std::optional<ProcedureSwap> swap = windows_.InstallProcedure(
+        handle_, [rule = std::move(rule)](const PreviousProcedure& previous, WindowHandle window,
+                                          MessageNumber message, WParam wParam, LParam lParam) {
+            return rule(message, previous(window, message, wParam, lParam));
+        });
+    if (!swap) {
+        return 0;
+    }
+    procedures_[swap->replaced] = *swap;
+    return swap->replaced;
+}
+
+void ReaderWindow::RestoreWindowProc(WindowProcToken token) {
+    const auto it = procedures_.find(token);
+    if (it != procedures_.end()) {
+        windows_.RestoreProcedure(handle_, it->second);
+        procedures_.erase(it);
+    }
+}
+
+MessageResult ReaderWindow::OwnProcedure(MessageNumber message, WParam wParam, LParam lParam) {
+    switch (message) {
+    case WM_NCHITTEST: {
+        // "Client" inside the window, "nowhere" outside it.
+        const QPoint p(XFromLParam(lParam), YFromLParam(lParam));
+        return rect().contains(mapFromGlobal(p)) ? HTCLIENT : HTNOWHERE;
+    }
+    case WM_MOUSEMOVE: {
+        // The window's MouseMove event: its client area never raises it (every press
+        // there is a caption press), so what arrives is the tray icon's callback.
+        const std::int16_t button = (wParam & MK_LBUTTON) ? 1 : (wParam & MK_RBUTTON) ? 2 : 0;
+        windowCore_->Form_MouseMove(button, 0, static_cast<float>(XFromLParam(lParam)),
+                                    static_cast<float>(YFromLParam(lParam)));
+        return 0;
+    }
+    default:
+        return 0;
+    }
+}
+
+std::int32_t ReaderWindow::SendWindowMessage(std::int32_t message, std::int32_t wParam,
+                                             std::int32_t lParam) {
+    return windows_.Send(handle_, message, wParam, lParam);
+}
+
+std::int32_t ReaderWindow::HitTest(QPoint global) {
+    return SendWindowMessage(WM_NCHITTEST, 0, MakeLParam(global.x(), global.y()));
+}
+
+// --- Input on the window itself (and on disabled controls, whose input comes here) -----
+
+void ReaderWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    const QPoint global = event->globalPosition().toPoint();
+    if (HitTest(global) != HTCAPTION) {
+        return;
+    }
+    // A caption hit: the window manager moves the window where it can, from the very
+    // point pressed (Qt's own request takes the pointer's last known place, which can
+    // be stale when the pointer jumped).
+    if (x11::StartWindowManagerMove(this, global)) {
+        return;
+    }
+    if (!x11::Available() && windowHandle() && windowHandle()->startSystemMove()) {
+        return;
+    }
+    manualDrag_ = true;
+    dragOffset_ = global - pos();
+}
+
+void ReaderWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (manualDrag_ && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - dragOffset_);
+    }
+}
+
+void ReaderWindow::mouseReleaseEvent(QMouseEvent*) {
+    manualDrag_ = false;
+}
+
+void ReaderWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange) {
+        // The buttons follow their parent's activation through their hooks.
+        SendWindowMessage(WM_ACTIVATE, isActiveWindow() ? WA_ACTIVE : WA_INACTIVE, 0);
+        for (ButtonHost* b : buttons_) {
+            b->update();
+        }
+    }
+}
+
+bool ReaderWindow::RouteAccessKey(char16_t key) {
+    for (ButtonHost* b : buttons_) {
+        if (b->isEnabled() && b->isVisible() && b->AccessKeys().find(key) != std::u16string::npos) {
+            if (b->notifications.AccessKeyPress) {
+                b->notifications.AccessKeyPress(static_cast<std::int16_t>(key));
+            }
+            b->update();
+            return true;
+        }
+    }
+    return false;
+}
+
+void ReaderWindow::dragEnterEvent(QDragEnterEvent* event) {
+    event->acceptProposedAction();
+}
+
+void ReaderWindow::dragMoveEvent(QDragMoveEvent* event) {
+    event->acceptProposedAction();
+}
+
+void ReaderWindow::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    if (event->mimeData()) {
+        core_->Form_OLEDragDrop(QtDropData(*event->mimeData()));
+    }
+}
+
+// --- Pixels and the colour key ---------------------------------------------------------
+
+void ReaderWindow::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), ToQColor(backColor_));
+    if (!rendering_) {
+        MarkShapeDirty(event->rect());
+    }
+}
+
+void ReaderWindow::Watch(QWidget* child) {
+    child->installEventFilter(this);
+}
+
+bool ReaderWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && !rendering_) {
+        auto* child = static_cast<QWidget*>(watched);
+        const QRect area = static_cast<QPaintEvent*>(event)->rect();
+        MarkShapeDirty(area.translated(child->mapTo(this, QPoint(0, 0))));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ReaderWindow::MarkShapeDirty(const QRect& area) {
+    shapeDirty_ += area;
+    if (!shapeQueued_) {
+        shapeQueued_ = true;
+        // After this round of painting, once.
+        QMetaObject::invokeMethod(
+            this, [this] { UpdateShape(); }, Qt::QueuedConnection);
+    }
+}
+
+void ReaderWindow::UpdateShapeNow() {
+    MarkShapeDirty(rect());
+    UpdateShape();
+}
+
+void ReaderWindow::UpdateShape() {
+    shapeQueued_ = false;
+    if (!colorKeyOn_) {
+        shapeDirty_ = QRegion();
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    QRect dirty = shapeDirty_.boundingRect() & rect();
+    shapeDirty_ = QRegion();
+    if (shapeImage_.size() != size()) {
+        shapeImage_ = QImage(size(), QImage::Format_RGB32);
+        dirty = rect();
+    }
+    if (dirty.isEmpty()) {
+        return;
+    }
+    rendering_ = true;
+    render(&shapeImage_, dirty.topLeft(), QRegion(dirty),
+           QWidget::DrawWindowBackground | QWidget::DrawChildren | QWidget::IgnoreMask);
+    rendering_ = false;
+    const bool changed = keyShape_.Update(shapeImage_, dirty.top(), dirty.bottom() + 1);
+    if (changed) {
+        ApplyShape();
+    }
+    ++timings_.shapeUpdates;
+    timings_.shapeNs += clock.nsecsElapsed();
+}
+
+void ReaderWindow::ApplyShape() {
+    ++timings_.shapeApplied;
+    const QRegion region = keyShape_.region();
+    // No pixel left: a mask outside the window hides all of it (an empty mask would
+    // mean "no mask").
+    setMask(region.isEmpty() ? QRegion(-1, -1, 1, 1) : region);
+    x11::SetInputShape(this, keyShape_.rects());
+}
+
+} // namespace lumio

@@ -1,21 +1,19 @@
 #!/usr/bin/env bash
-# The program's speed on a real X server: start-up to the window shown, the CPU it takes
-# reading at the default interval, and the cost of a tick at the fastest speed (the
-# core's tick, the viewer's paint and the shape update, as the program measures them).
-# The figures are printed always; the limits are checked in optimised builds only (a
-# sanitizer build is several times slower by design).
+# bench/desktop_speed.sh <build-dir> <source-dir>
+# The desktop program's speed on a real X server (Xvfb, openbox, trayer): start-up to the
+# window shown, the CPU it takes reading at the default interval, and the cost of a tick
+# at the fastest speed (the core's tick, the viewer's paint and the shape update, as the
+# program measures them). A measured run, not a test: it prints each figure beside its
+# target. Use an optimised build; a sanitizer build is several times slower by design.
 set -uo pipefail
-source "$(dirname "$0")/lib.sh"
+source "$2/tests/e2e/lib.sh"
 e2e_init "$1" "$2"
 e2e_need iconv
 e2e_start_desktop
-checked=1
-grep -q '^LUMIO_SANITIZE:BOOL=ON' "$E2E_BUILD/CMakeCache.txt" && checked=0
-limit() { # NAME VALUE MAX
-    echo "$1 = $2 (limit $3)"
-    if ((checked)) && ! awk -v v="$2" -v m="$3" 'BEGIN { exit !(v < m) }'; then
-        e2e_fail "$1 = $2, over $3"
-    fi
+limit() { # NAME VALUE TARGET
+    local verdict
+    verdict=$(awk -v v="$2" -v m="$3" 'BEGIN { print (v < m) ? "within" : "OVER" }')
+    echo "$1 = $2 (target < $3: $verdict)"
 }
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
@@ -57,9 +55,9 @@ shapes=$(field shape_updates)
 # Per tick: the core tick, plus the paints and shape updates spread over the ticks.
 per_tick=$(awk -v t="$tick_us" -v p="$paint_us" -v np="$paints" -v s="$shape_us" -v ns="$shapes" \
     -v n="$ticks_done" 'BEGIN { printf "%.1f", t + (n ? (p * np + s * ns) / n : 0) }')
-limit "window shown after (ms, wall clock)" "$shown_ms" 1500
+limit "launch to the window shown (ms, wall clock)" "$shown_ms" 500
 limit "start-up to the window shown (ms, in the program)" "$(field startup_ms)" 500
 limit "CPU at the default interval (% of one core)" "$cpu" 3
 limit "cost of a tick incl. paint and shape (us)" "$per_tick" 1000
-((ticks_done > 1000)) && e2e_pass "$ticks_done ticks" || e2e_fail "only $ticks_done ticks at the fastest speed"
+echo "ticks at the fastest speed in 10 s: $ticks_done"
 e2e_finish

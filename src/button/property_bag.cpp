@@ -57,23 +57,19 @@ PropertyBag::PropertyBag(std::string controlName) : controlName_(std::move(contr
 
 PropertyBag PropertyBag::Parse(std::string_view text, std::string controlName, int firstLine) {
     PropertyBag bag(std::move(controlName));
-    int line = firstLine;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        const std::string_view raw = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        const std::string_view s = TrimLine(raw);
-        if (!s.empty() && s.front() != '#') {
-            const std::size_t eq = s.find('=');
-            if (eq == std::string_view::npos) {
-                throw PropertySetError(bag.controlName_, std::string(TrimLine(s)), line,
-                                       "expected `Key = value`");
-            }
-            bag.AddLine(TrimLine(s.substr(0, eq)), TrimLine(s.substr(eq + 1)), line);
-        }
-        ++line;
-    }
+    ForEachContentLine(text, firstLine,
+                       [&](std::string_view line, int number) { bag.AddAssignment(line, number); });
     return bag;
+}
+
+void PropertyBag::AddAssignment(std::string_view text, int line) {
+    const std::size_t eq = text.find('=');
+    if (eq == std::string_view::npos) {
+        // Name what would have been the key: the line's first word.
+        const std::string_view key = text.substr(0, text.find_first_of(" \t"));
+        throw PropertySetError(controlName_, std::string(key), line, "expected `Key = value`");
+    }
+    AddLine(TrimLine(text.substr(0, eq)), TrimLine(text.substr(eq + 1)), line);
 }
 
 void PropertyBag::AddLine(std::string_view key, std::string_view valueText, int line) {

@@ -44,7 +44,10 @@ public:
     // `firstLine` numbers the first line of `text` within its file.
     static PropertyBag Parse(std::string_view text, std::string controlName, int firstLine = 1);
 
-    // Adds one already split line; used by readers of larger files (the form file).
+    // Adds one `Key = value` line (already trimmed); used by readers of larger files
+    // (the form file) too, so both report a malformed line the same way.
+    void AddAssignment(std::string_view text, int line);
+    // Adds one already split line.
     void AddLine(std::string_view key, std::string_view valueText, int line);
 
     // One line per entry, in order, each ending with '\n'.
@@ -93,5 +96,23 @@ bool KeysEqual(std::string_view a, std::string_view b);
 
 // A line without its surrounding blanks (spaces, tabs, a CR from CRLF files).
 std::string_view TrimLine(std::string_view s);
+
+// Calls visit(line, number) for every line of `text` that holds something: trimmed,
+// neither blank nor a `#` comment. The first line of `text` is number `firstLine`.
+// Returns the number of the last line read (firstLine - 1 for an empty text).
+template <typename Visit>
+int ForEachContentLine(std::string_view text, int firstLine, Visit visit) {
+    int number = firstLine;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = TrimLine(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        if (!line.empty() && line.front() != '#') {
+            visit(line, number);
+        }
+        ++number;
+    }
+    return number - 1;
+}
 
 } // namespace lumio

@@ -15,19 +15,10 @@ enum class Level { Outside, Form, Control, Properties, Done };
 class FormReader {
 public:
     Form Read(std::string_view text) {
-        int line = 1;
-        while (!text.empty()) {
-            const std::size_t end = text.find('\n');
-            const std::string_view raw = text.substr(0, end);
-            text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-            const std::string_view s = TrimLine(raw);
-            if (!s.empty() && s.front() != '#') {
-                Line(s, line);
-            }
-            ++line;
-        }
+        const int lastLine =
+            ForEachContentLine(text, 1, [&](std::string_view s, int line) { Line(s, line); });
         if (level_ != Level::Done) {
-            throw PropertySetError(OpenName(), "End", line - 1,
+            throw PropertySetError(OpenName(), "End", lastLine,
                                    "the file ends before this block is closed");
         }
         return std::move(form_);
@@ -131,12 +122,7 @@ private:
             throw PropertySetError(OpenName(), std::string(FirstWord(s)), line,
                                    "a setting outside of any block");
         }
-        const std::size_t eq = s.find('=');
-        if (eq == std::string_view::npos) {
-            throw PropertySetError(bag->controlName(), std::string(FirstWord(s)), line,
-                                   "expected `Key = value`");
-        }
-        bag->AddLine(TrimLine(s.substr(0, eq)), TrimLine(s.substr(eq + 1)), line);
+        bag->AddAssignment(s, line);
     }
 
     std::string OpenName() const {

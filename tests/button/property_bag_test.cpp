@@ -127,7 +127,7 @@ TEST(PropertyBag, ErrorsNameControlKeyAndLine) {
     const Case cases[] = {
         {"A = 1\nCaption = \"open\n", "Caption", 2},
         {"A = 1\n\nCaption = \"\\x\"\n", "Caption", 3},
-        {"just text\n", "just text", 1},
+        {"just text\n", "just", 1},
         {"9Key = 1\n", "9Key", 1},
         {"Key = \n", "Key", 1},
         {"Key = 1\nkey = 2\n", "key", 2},

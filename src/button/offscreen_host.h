@@ -2,6 +2,7 @@
 
 #include "button/control_host.h"
 #include "platform/fake_desktop.h"
+#include "platform/twips.h"
 #include "platform/window_registry.h"
 
 #include <optional>
@@ -79,7 +80,6 @@ public:
     void HandlerError(std::exception_ptr) override {}
 
 private:
-    static constexpr float kTwipsPerPixel = 15.0f;
     void ResizeSurface();
 
     WindowRegistry windows_;

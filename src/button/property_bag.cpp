@@ -7,10 +7,6 @@ namespace lumio {
 
 namespace {
 
-char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
-
 bool IsKeyStart(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
 }
@@ -32,21 +28,6 @@ std::string Describe(const std::string& control, const std::string& key, int lin
 }
 
 } // namespace
-
-std::string_view TrimLine(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
-bool KeysEqual(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return Lower(x) == Lower(y); });
-}
 
 PropertySetError::PropertySetError(std::string control, std::string key, int line,
                                    const std::string& problem)
@@ -102,7 +83,7 @@ std::string PropertyBag::Serialize(std::string_view indent) const {
 
 const PropertyBag::Entry* PropertyBag::Find(std::string_view key) const {
     for (const Entry& e : entries_) {
-        if (KeysEqual(e.key, key)) {
+        if (EqualsIgnoringAsciiCase(e.key, key)) {
             return &e;
         }
     }
@@ -174,7 +155,7 @@ PictureValue PropertyBag::ReadPicture(std::string_view key) const {
 
 void PropertyBag::Put(std::string_view key, PropertyValue value) {
     for (Entry& e : entries_) {
-        if (KeysEqual(e.key, key)) {
+        if (EqualsIgnoringAsciiCase(e.key, key)) {
             e.key = std::string(key);
             e.value = std::move(value);
             e.line = 0;
@@ -185,7 +166,7 @@ void PropertyBag::Put(std::string_view key, PropertyValue value) {
 }
 
 void PropertyBag::Drop(std::string_view key) {
-    std::erase_if(entries_, [&](const Entry& e) { return KeysEqual(e.key, key); });
+    std::erase_if(entries_, [&](const Entry& e) { return EqualsIgnoringAsciiCase(e.key, key); });
 }
 
 void PropertyBag::WriteBoolean(std::string_view key, bool value, bool fallback) {

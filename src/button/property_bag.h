@@ -1,7 +1,9 @@
 #pragma once
 
 #include "button/property_value.h"
+#include "platform/ascii.h"
 #include "platform/errors.h"
+#include "platform/text_lines.h"
 
 #include <cstdint>
 #include <string>
@@ -91,28 +93,5 @@ private:
     std::string controlName_;
     std::vector<Entry> entries_;
 };
-
-bool KeysEqual(std::string_view a, std::string_view b);
-
-// A line without its surrounding blanks (spaces, tabs, a CR from CRLF files).
-std::string_view TrimLine(std::string_view s);
-
-// Calls visit(line, number) for every line of `text` that holds something: trimmed,
-// neither blank nor a `#` comment. The first line of `text` is number `firstLine`.
-// Returns the number of the last line read (firstLine - 1 for an empty text).
-template <typename Visit>
-int ForEachContentLine(std::string_view text, int firstLine, Visit visit) {
-    int number = firstLine;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        const std::string_view line = TrimLine(text.substr(0, end));
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        if (!line.empty() && line.front() != '#') {
-            visit(line, number);
-        }
-        ++number;
-    }
-    return number - 1;
-}
 
 } // namespace lumio

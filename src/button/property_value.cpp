@@ -1,6 +1,8 @@
 #include "button/property_value.h"
 
+#include "platform/ascii.h"
 #include "platform/base64.h"
+#include "platform/hex.h"
 #include "platform/utf.h"
 
 #include <cctype>
@@ -17,32 +19,6 @@ constexpr std::int32_t kMaxPictureSide = 8192;
 
 [[noreturn]] void Fail(std::string what) {
     throw ValueSyntaxError(std::move(what));
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
 }
 
 // ---- formatting ---------------------------------------------------------------
@@ -273,16 +249,12 @@ public:
                 out += u'\t';
                 break;
             case 'u': {
-                std::uint32_t v = 0;
-                for (int k = 0; k < 4; ++k) {
-                    const int d = pos_ < text_.size() ? HexDigit(text_[pos_]) : -1;
-                    if (d < 0) {
-                        Fail("bad escape: \\u needs four hexadecimal digits");
-                    }
-                    v = v * 16 + static_cast<std::uint32_t>(d);
-                    ++pos_;
+                const auto v = ParseHexDigits(text_.substr(pos_), 4);
+                if (!v) {
+                    Fail("bad escape: \\u needs four hexadecimal digits");
                 }
-                out += static_cast<char16_t>(v);
+                pos_ += 4;
+                out += static_cast<char16_t>(*v);
                 break;
             }
             default:
@@ -338,10 +310,10 @@ std::int64_t InRange(std::int64_t v, std::int64_t lo, std::int64_t hi, std::stri
 }
 
 bool ParseBoolWord(std::string_view w, std::string_view what) {
-    if (EqualsNoCase(w, "True")) {
+    if (EqualsIgnoringAsciiCase(w, "True")) {
         return true;
     }
-    if (EqualsNoCase(w, "False")) {
+    if (EqualsIgnoringAsciiCase(w, "False")) {
         return false;
     }
     Fail(std::string(what) + " must be True or False");
@@ -361,7 +333,7 @@ FontAttributes ParseFont(Cursor& c) {
             "Name", "Size", "Weight", "Charset", "Italic", "Underline", "Strikethrough"};
         int which = -1;
         for (int k = 0; k < 7; ++k) {
-            if (EqualsNoCase(name, kNames[k])) {
+            if (EqualsIgnoringAsciiCase(name, kNames[k])) {
                 which = k;
             }
         }
@@ -461,15 +433,11 @@ EmbeddedPicture ParseEmbedded(Cursor& c, EmbeddedPicture::Kind kind) {
 }
 
 std::uint32_t ParseColorAfterHash(Cursor& c) {
-    const std::string_view rest = c.Rest();
-    std::uint32_t rgb = 0;
-    for (std::size_t k = 0; k < 6; ++k) {
-        const int d = k < rest.size() ? HexDigit(rest[k]) : -1;
-        if (d < 0) {
-            Fail("a colour #RRGGBB needs six hexadecimal digits");
-        }
-        rgb = rgb * 16 + static_cast<std::uint32_t>(d);
+    const auto parsed = ParseHexDigits(c.Rest(), 6);
+    if (!parsed) {
+        Fail("a colour #RRGGBB needs six hexadecimal digits");
     }
+    const std::uint32_t rgb = *parsed;
     c.Advance(6);
     // Written red first; held as 0x00BBGGRR.
     return ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
@@ -495,49 +463,42 @@ PropertyValue ParseOne(Cursor& c) {
     if (word.empty()) {
         Fail(std::string("unexpected character '") + first + "'");
     }
-    if (EqualsNoCase(word, "True")) {
+    if (EqualsIgnoringAsciiCase(word, "True")) {
         return true;
     }
-    if (EqualsNoCase(word, "False")) {
+    if (EqualsIgnoringAsciiCase(word, "False")) {
         return false;
     }
-    if (EqualsNoCase(word, "Nothing")) {
+    if (EqualsIgnoringAsciiCase(word, "Nothing")) {
         return PictureValue{};
     }
-    if (EqualsNoCase(word, "sys") || EqualsNoCase(word, "ole")) {
+    if (EqualsIgnoringAsciiCase(word, "sys") || EqualsIgnoringAsciiCase(word, "ole")) {
         c.Expect(':', "in a colour");
-        if (EqualsNoCase(word, "sys")) {
+        if (EqualsIgnoringAsciiCase(word, "sys")) {
             return ColorValue{0x80000000u | static_cast<std::uint32_t>(
                                                 InRange(c.Integer("a system colour index"), 0,
                                                         0x00FFFFFF, "system colour index"))};
         }
         const std::string_view hex = c.NumberText();
-        std::uint32_t v = 0;
-        if (hex.size() != 8) {
+        const auto v = hex.size() == 8 ? ParseHexDigits(hex, 8) : std::nullopt;
+        if (!v) {
             Fail("an ole: colour needs eight hexadecimal digits");
         }
-        for (char h : hex) {
-            const int d = HexDigit(h);
-            if (d < 0) {
-                Fail("an ole: colour needs eight hexadecimal digits");
-            }
-            v = v * 16 + static_cast<std::uint32_t>(d);
-        }
-        return ColorValue{v};
+        return ColorValue{*v};
     }
-    if (EqualsNoCase(word, "Font")) {
+    if (EqualsIgnoringAsciiCase(word, "Font")) {
         return ParseFont(c);
     }
-    if (EqualsNoCase(word, "File")) {
+    if (EqualsIgnoringAsciiCase(word, "File")) {
         c.Expect('(', "after File");
         const std::u16string path = c.String();
         c.Expect(')', "to close File(");
         return PictureValue{PictureFile{ToUtf8(path)}};
     }
-    if (EqualsNoCase(word, "Bitmap")) {
+    if (EqualsIgnoringAsciiCase(word, "Bitmap")) {
         return PictureValue{ParseEmbedded(c, EmbeddedPicture::Kind::Bitmap)};
     }
-    if (EqualsNoCase(word, "Icon")) {
+    if (EqualsIgnoringAsciiCase(word, "Icon")) {
         return PictureValue{ParseEmbedded(c, EmbeddedPicture::Kind::Icon)};
     }
     Fail("unknown value: " + std::string(word));

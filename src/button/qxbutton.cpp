@@ -132,6 +132,7 @@ void QxButton::ReadProperties(const PropertyBag& bag) {
     model_.PictureHover = readPicture("PictureHover");
     model_.PictureSize = bag.ReadInt32("PictureSize", kSizeNatural);
     model_.MaskColor = static_cast<OleColor>(bag.ReadColor("MaskColor", 0xE0E0E0u));
+    // Stored sets spell this key so; keep the spelling or they stop loading.
     model_.UseMaskColor = bag.ReadBoolean("UseMaskCOlor", false);
     model_.CheckBoxMode = bag.ReadBoolean("CheckBoxMode", false);
     model_.PictureAlign = bag.ReadInt32("PictureAlign", kPictureLeftOfCaption);
@@ -174,6 +175,7 @@ void QxButton::WriteProperties(PropertyBag& bag) const {
     bag.WritePicture("Picture", ValueFromPicture(model_.Picture, pictures));
     bag.WritePicture("PictureHover", ValueFromPicture(model_.PictureHover, pictures));
     bag.WriteInt32("PictureAlign", model_.PictureAlign, kPictureLeftOfCaption);
+    // Both spellings are what stored sets hold and other readers expect; keep them.
     bag.WriteInt32("pictureSize", model_.PictureSize, kSizeNatural);
     bag.WriteBoolean("UseMaskCOlor", model_.UseMaskColor, false);
     bag.WriteColor("MaskColor", u32(model_.MaskColor), 0xE0E0E0u);

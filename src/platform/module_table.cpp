@@ -1,5 +1,7 @@
 #include "platform/module_table.h"
 
+#include "platform/ascii.h"
+
 #include <algorithm>
 #include <cctype>
 #include <limits>
@@ -15,7 +17,7 @@ std::string CanonicalName(std::string_view name) {
     std::string canonical;
     canonical.reserve(name.size());
     for (char c : name) {
-        canonical.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+        canonical.push_back(AsciiLower(c));
     }
     constexpr std::string_view kSuffix = ".dll";
     if (canonical.size() > kSuffix.size() && canonical.ends_with(kSuffix)) {

@@ -2,6 +2,7 @@
 
 #include "platform/numeric.h"
 #include "platform/palette.h"
+#include "platform/twips.h"
 #include "qt/qt_strings.h"
 
 #include <QCursor>
@@ -16,10 +17,8 @@ namespace lumio {
 
 namespace {
 
-constexpr float kTwipsPerPixel = 15.0f;
-
 int Pixels(float twips) {
-    return RoundHalfEven(static_cast<double>(twips) / kTwipsPerPixel);
+    return TwipsToPixels(twips);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "qt/reader_window.h"
 
-#include "platform/numeric.h"
+#include "platform/twips.h"
 #include "qt/font_mapping.h"
 #include "qt/qt_drop_data.h"
 #include "qt/qt_strings.h"
@@ -23,10 +23,8 @@ namespace lumio {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
-
 int Pixels(std::int32_t twips) {
-    return RoundHalfEven(twips / kTwipsPerPixel);
+    return TwipsToPixels(twips);
 }
 
 QRect PixelGeometry(const FormControl& c) {

@@ -31,9 +31,9 @@ private:
                                    "text after the form's End");
         }
         const std::string_view word = FirstWord(s);
-        if (KeysEqual(word, "Begin")) {
+        if (EqualsIgnoringAsciiCase(word, "Begin")) {
             Begin(TrimLine(s.substr(word.size())), line);
-        } else if (KeysEqual(word, "End") && s.size() == word.size()) {
+        } else if (EqualsIgnoringAsciiCase(word, "End") && s.size() == word.size()) {
             End(line);
         } else {
             Setting(s, line);
@@ -68,7 +68,7 @@ private:
         }
         case Level::Control: {
             FormControl& c = form_.controls.back();
-            if (!KeysEqual(kind, "Properties") || !name.empty()) {
+            if (!EqualsIgnoringAsciiCase(kind, "Properties") || !name.empty()) {
                 throw PropertySetError(c.name, "Begin", line,
                                        "only a Properties block may open inside a control");
             }
@@ -140,7 +140,7 @@ private:
 
 const FormControl* Form::Find(std::string_view controlName) const {
     for (const FormControl& c : controls) {
-        if (KeysEqual(c.name, controlName)) {
+        if (EqualsIgnoringAsciiCase(c.name, controlName)) {
             return &c;
         }
     }

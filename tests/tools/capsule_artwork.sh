@@ -3,10 +3,9 @@
 # artwork can always be rebuilt from its bands and fixed cells.
 # Called by CTest as: bash capsule_artwork.sh <build-dir> <source-dir>
 set -euo pipefail
-build="$1"
-source="$2"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/lib.sh"
+build="$TOOL_BUILD"
+source="$TOOL_SOURCE"
 
 "$build/tools/capsule_artwork" >"$work/tiles.cpp"
 if ! diff -u "$source/src/button/render/capsule_tiles.cpp" "$work/tiles.cpp" >"$work/diff"; then

@@ -3,15 +3,8 @@
 # are written out by hand or computed here, apart from the program.
 # Usage: lumio_tty_trace.sh <build-dir> <source-dir>
 set -uo pipefail
-tty="$(cd "$1" && pwd)/tools/lumio-tty"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+source "$(dirname "$0")/lib.sh"
+tty="$TOOL_BUILD/tools/lumio-tty"
 
 # expect_trace NAME EXPECTED-FILE ARGS...: the trace must equal the file, exit 0, no stderr.
 expect_trace() {
@@ -169,8 +162,4 @@ else
     fail "live play without a terminal did not exit 0"
 fi
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "all lumio-tty checks passed"
+finish "all lumio-tty checks passed"

@@ -2,16 +2,9 @@
 # qxrender end to end: exit codes, usage, file formats and a few pixels.
 # Called by CTest as: bash qxrender.sh <build-dir> <source-dir>
 set -euo pipefail
-build="$1"
+source "$(dirname "$0")/lib.sh"
+build="$TOOL_BUILD"
 tool="$build/tools/qxrender"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
 
 # Three bytes of a P6 file at pixel (x, y), as "rr gg bb".
 ppm_pixel() {
@@ -100,8 +93,4 @@ colours=$(tail -c $((gw * gh * 3)) "$work/g.ppm" | od -An -v -tx1 -w3 | sort -u 
 sig=$(od -An -tx1 -N8 "$work/g.png" | tr -d ' \n')
 [ "$sig" = "89504e470d0a1a0a" ] || fail "gallery PNG signature $sig"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures failed"
-    exit 1
-fi
-echo "qxrender: all checks passed"
+finish "qxrender: all checks passed"

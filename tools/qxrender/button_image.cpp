@@ -2,14 +2,11 @@
 
 #include "button/offscreen_host.h"
 #include "button/qxbutton.h"
+#include "platform/twips.h"
 
 namespace lumio::qxrender {
 
-namespace {
-
-constexpr float kTwipsPerPixel = 15.0f;
-
-} // namespace
+namespace {} // namespace
 
 Bitmap RenderButton(const Options& o, const TextPainter& text) {
     OffscreenHost host(static_cast<float>(o.width) * kTwipsPerPixel,

@@ -77,7 +77,7 @@ PropertyBag ButtonSettings(std::int32_t style, bool handPointer, bool checkBoxMo
 
 RunningButton::RunningButton(const PropertyBag& settings,
                              const std::function<void(TestHost&)>& prepare)
-    : host(kWidth * 15.0f, kHeight * 15.0f) {
+    : host(kWidth * kTwipsPerPixel, kHeight * kTwipsPerPixel) {
     host.control = &button;
     desktop().PlaceWindow(host.parentWindow, {0, 0, 400, 300});
     desktop().PlaceWindow(host.window,

@@ -136,7 +136,8 @@ void TestHost::HandlerError(std::exception_ptr error) {
 }
 
 void TestHost::ResizeSurface() {
-    surface_.Resize(RoundHalfEven(width_ / 15.0f), RoundHalfEven(height_ / 15.0f));
+    surface_.Resize(RoundHalfEven(width_ / kTwipsPerPixel),
+                    RoundHalfEven(height_ / kTwipsPerPixel));
 }
 
 void TestHost::SetWindowRgn(Region r, bool redraw) {

@@ -4,6 +4,7 @@
 #include "button/qxbutton.h"
 #include "button/support/fake_text.h"
 #include "platform/fake_desktop.h"
+#include "platform/twips.h"
 #include "platform/window_registry.h"
 
 #include <map>
@@ -41,8 +42,8 @@ public:
 
     // --- RenderHost ---
     Surface& surface() override { return surface_; }
-    float ScaleWidth() const override { return width_ / 15.0f; }
-    float ScaleHeight() const override { return height_ / 15.0f; }
+    float ScaleWidth() const override { return width_ / kTwipsPerPixel; }
+    float ScaleHeight() const override { return height_ / kTwipsPerPixel; }
     OleColor AmbientBackColor() const override { return ambientBackColor; }
     bool AmbientUserMode() const override { return userMode; }
     void SetWindowRgn(Region region, bool redraw) override;

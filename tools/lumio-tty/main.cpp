@@ -4,6 +4,7 @@
 #include "platform/posix_file_source.h"
 #include "platform/utf.h"
 #include "reader/main_msg.h"
+#include "reader/slider_moves.h"
 #include "trace.h"
 #include "tty_controls.h"
 
@@ -113,14 +114,7 @@ int Run(const Options& options) {
     if (messageBox.Shown()) {
         return kDocumentStatus;
     }
-    if (options.speed) {
-        speedSlider.SetValue(*options.speed);
-        window.Slider1_Scroll();
-    }
-    if (options.start) {
-        startSlider.SetValue(*options.start);
-        window.Slider2_Scroll();
-    }
+    MoveSliders({options.speed, options.start}, window, speedSlider, startSlider);
     if (options.trace) {
         RunTrace(window, timer, viewer, *options.trace, stdout);
         return 0;

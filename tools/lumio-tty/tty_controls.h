@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reader/controls.h"
+#include "reader/window_services.h"
 
 #include <chrono>
 #include <cstdint>
@@ -49,11 +50,11 @@ private:
     Clock::time_point due_{};
 };
 
-class TtySlider : public Slider {
+class TtySlider : public Slider, public SliderSetter {
 public:
     explicit TtySlider(std::int32_t value) : value_(value) {}
     std::int32_t Value() const override { return value_; }
-    void SetValue(std::int32_t value) { value_ = value; }
+    void SetValue(std::int32_t value) override { value_ = value; }
 
 private:
     std::int32_t value_;

@@ -1,0 +1,79 @@
+#include "platform/key_names.h"
+#include "platform/x11_key_map.h"
+
+#include <gtest/gtest.h>
+
+namespace lumio {
+namespace {
+
+TEST(X11KeysymFor, KeysOfEveryKind) {
+    struct Case {
+        const char* key;
+        std::uint32_t keysym;
+    };
+    const Case cases[] = {
+        {"h", 0x68},          {"A", 0x61},           {"Z", 0x7A},         {"0", 0x30},
+        {"9", 0x39},          {"F1", 0xFFBE},        {"F12", 0xFFC9},     {"F24", 0xFFD5},
+        {"grave", 0x60},      {"space", 0x20},       {"escape", 0xFF1B},  {"return", 0xFF0D},
+        {"delete", 0xFFFF},   {"insert", 0xFF63},    {"home", 0xFF50},    {"pageup", 0xFF55},
+        {"pagedown", 0xFF56}, {"left", 0xFF51},      {"down", 0xFF54},    {"kp_0", 0xFFB0},
+        {"kp_9", 0xFFB9},     {"kp_divide", 0xFFAF}, {"backslash", 0x5C}, {"apostrophe", 0x27},
+    };
+    for (const Case& c : cases) {
+        const HotKeyParse p = ParseHotKey(c.key);
+        ASSERT_TRUE(p.key) << c.key;
+        EXPECT_EQ(X11KeysymFor(p.key->virtualKey), c.keysym) << c.key;
+    }
+    EXPECT_EQ(X11KeysymFor(0), 0u);
+    EXPECT_EQ(X11KeysymFor(0xFF), 0u);
+}
+
+TEST(X11KeysymFor, EveryNamedKeyHasOne) {
+    for (std::uint32_t code = 1; code < 0x100; ++code) {
+        const HotKey key{0, code};
+        const std::string name = HotKeyName(key);
+        if (ParseHotKey(name).key == key) {
+            EXPECT_NE(X11KeysymFor(code), 0u) << name;
+        }
+    }
+}
+
+TEST(X11ModifierMask, CoreMasks) {
+    EXPECT_EQ(X11ModifierMask(0), 0);
+    EXPECT_EQ(X11ModifierMask(MOD_SHIFT), 0x1);
+    EXPECT_EQ(X11ModifierMask(MOD_CONTROL), 0x4);
+    EXPECT_EQ(X11ModifierMask(MOD_ALT), 0x8);
+    EXPECT_EQ(X11ModifierMask(MOD_WIN), 0x40);
+    EXPECT_EQ(X11ModifierMask(MOD_CONTROL | MOD_ALT), 0xC);
+}
+
+TEST(X11LockVariants, AllFourLockStates) {
+    const X11LockVariants v = X11LockVariantsFor(kX11DefaultNumLockMask);
+    EXPECT_EQ(v.masks[0], 0);
+    EXPECT_EQ(v.masks[1], 0x2);
+    EXPECT_EQ(v.masks[2], 0x10);
+    EXPECT_EQ(v.masks[3], 0x12);
+}
+
+TEST(X11StateMatches, LocksAndButtonsAsideExactModifiers) {
+    const std::uint16_t ctrlAlt = 0xC;
+    struct Case {
+        std::uint16_t state;
+        bool matches;
+    };
+    const Case cases[] = {
+        {0xC, true},   {0xE, true},                 // Caps Lock on
+        {0x1C, true},  {0x1E, true},                // Num Lock, both
+        {0x10C, true},                              // a mouse button held
+        {0xD, false},                               // Shift as well
+        {0x4, false},  {0x8, false}, {0x4C, false}, // Super as well
+        {0x2C, true},                               // Num Lock on Mod3 on this keymap (see below)
+    };
+    for (const Case& c : cases) {
+        const std::uint16_t numLock = c.state == 0x2C ? 0x20 : kX11DefaultNumLockMask;
+        EXPECT_EQ(X11StateMatches(c.state, ctrlAlt, numLock), c.matches) << std::hex << c.state;
+    }
+}
+
+} // namespace
+} // namespace lumio

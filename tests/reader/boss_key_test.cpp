@@ -1,0 +1,206 @@
+#include "fake_controls.h"
+#include "platform/utf.h"
+#include "reader/boss_key.h"
+#include "reader/main_msg_window.h"
+#include "recording_form.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace lumio::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// The desktop's hot keys: answers what the test says, logs every call, and presses the
+// registered key on request.
+class RecordingHotKeys : public HotKeyService {
+public:
+    explicit RecordingHotKeys(CallLog& log) : log_(log) {}
+    HotKeyResult Register(const HotKey& key, std::function<void()> pressed) override {
+        log_.Add("Register(" + HotKeyName(key) + ")");
+        if (answer == HotKeyResult::Registered) {
+            pressed_ = std::move(pressed);
+        }
+        return answer;
+    }
+    void Unregister() override {
+        log_.Add("Unregister");
+        pressed_ = nullptr;
+    }
+    bool Press() {
+        if (!pressed_) {
+            return false;
+        }
+        pressed_();
+        return true;
+    }
+
+    HotKeyResult answer = HotKeyResult::Registered;
+
+private:
+    CallLog& log_;
+    std::function<void()> pressed_;
+};
+
+class RecordingNotice : public Notice {
+public:
+    explicit RecordingNotice(CallLog& log) : log_(log) {}
+    void Tell(std::u16string_view text, std::u16string_view title) override {
+        log_.Add("Notice(" + ToUtf8(title) + "," + ToUtf8(text) + ")");
+    }
+
+private:
+    CallLog& log_;
+};
+
+class Pin : public CaptionedButton {
+public:
+    std::u16string Caption() const override { return caption; }
+    void SetCaption(std::u16string c) override { caption = std::move(c); }
+    void SetToolTipText(std::u16string) override {}
+    std::u16string caption = u"5";
+};
+
+class NoDrops : public DropTarget {
+public:
+    void SetOLEDropMode(std::int32_t) override {}
+};
+class NoSlider : public SliderSetter {
+public:
+    void SetValue(std::int32_t) override {}
+};
+class NoTray : public NotifyArea {
+public:
+    bool Shell_NotifyIcon(std::int32_t, const TrayIconData&) override { return true; }
+};
+class NoShell : public Shell {
+public:
+    void ShellExecute(WindowHandle, std::u16string_view, std::u16string_view, std::u16string_view,
+                      std::u16string_view, std::int32_t) override {}
+};
+
+class BossKeyTest : public ::testing::Test {
+protected:
+    CallLog log;
+    RecordingForm form{log};
+    FakeTimer timer{log};
+    RecordingHotKeys hotKeys{log};
+    RecordingNotice notice{log};
+    BossKey bossKey{{form, [this] { return form.visible; }, hotKeys, notice}};
+
+    // The window side, for the tray and the pin as the boss key meets them.
+    NoDrops drops;
+    NoSlider slider;
+    Pin pin;
+    NoTray tray;
+    NoShell shell;
+    MainMsgWindow window{{form, drops, timer, slider, pin, tray, shell, 1, u""}};
+};
+
+TEST_F(BossKeyTest, TheDefaultKeyIsCtrlAltH) {
+    EXPECT_EQ(BossKey::kDefault, ParseHotKey("ctrl+alt+h").key);
+    EXPECT_EQ(bossKey.Start(BossKey::kDefault), HotKeyResult::Registered);
+    EXPECT_THAT(log.Take(), ElementsAre("Register(Ctrl+Alt+H)"));
+    EXPECT_TRUE(bossKey.active());
+}
+
+TEST_F(BossKeyTest, PressesHideAndShowAsTheTrayDoes) {
+    bossKey.Start(BossKey::kDefault);
+    form.visible = true;
+    log.Take();
+    ASSERT_TRUE(hotKeys.Press());
+    EXPECT_THAT(log.Take(), ElementsAre("Hide"));
+    EXPECT_FALSE(form.visible);
+    ASSERT_TRUE(hotKeys.Press());
+    EXPECT_THAT(log.Take(), ElementsAre("Show"));
+    EXPECT_TRUE(form.visible);
+
+    // The same calls as the tray's right click and left click.
+    window.Form_MouseMove(2, 0, 0, 0);
+    window.Form_MouseMove(1, 0, 0, 0);
+    EXPECT_THAT(log.Take(), ElementsAre("Hide", "Show"));
+}
+
+TEST_F(BossKeyTest, ShowingKeepsThePinStateAndReadingIsNotTouched) {
+    window.Form_Load();
+    bossKey.Start(BossKey::kDefault);
+    form.visible = true;
+    timer.enabled = true;
+    window.cmd_top_Click(); // unpins and hides
+    ASSERT_FALSE(form.topmost);
+    ASSERT_FALSE(form.visible);
+    log.Take();
+    hotKeys.Press();
+    EXPECT_THAT(log.Take(), ElementsAre("Show")) << "no placement call: not pinned again";
+    EXPECT_FALSE(form.topmost);
+    window.cmd_top_Click(); // pins, stays shown
+    hotKeys.Press();
+    hotKeys.Press();
+    EXPECT_THAT(log.Take(), ElementsAre("SetWindowPos(-1,3)", "Hide", "Show"));
+    EXPECT_TRUE(form.topmost);
+    EXPECT_TRUE(timer.enabled) << "reading goes on";
+}
+
+TEST_F(BossKeyTest, ATakenKeyIsSaidOnceAndTheProgramGoesOn) {
+    hotKeys.answer = HotKeyResult::Taken;
+    const HotKey key = *ParseHotKey("ctrl+shift+F12").key;
+    EXPECT_EQ(bossKey.Start(key), HotKeyResult::Taken);
+    EXPECT_THAT(log.Take(), ElementsAre("Register(Ctrl+Shift+F12)",
+                                        "Notice(Tolva电子文档阅读器,老板键 Ctrl+Shift+F12 "
+                                        "已被其他程序占用，本次运行不使用老板键。)"));
+    EXPECT_FALSE(bossKey.active());
+    EXPECT_FALSE(hotKeys.Press()) << "nothing to press";
+    bossKey.Stop();
+    EXPECT_THAT(log.Take(), IsEmpty()) << "no key to give back";
+}
+
+TEST_F(BossKeyTest, NoneAndUnsupportedSayNothing) {
+    EXPECT_EQ(bossKey.Start(std::nullopt), HotKeyResult::Unsupported);
+    EXPECT_THAT(log.Take(), IsEmpty()) << "--boss-key none asks for nothing";
+    hotKeys.answer = HotKeyResult::Unsupported;
+    EXPECT_EQ(bossKey.Start(BossKey::kDefault), HotKeyResult::Unsupported);
+    EXPECT_THAT(log.Take(), ElementsAre("Register(Ctrl+Alt+H)"));
+    EXPECT_FALSE(bossKey.active());
+}
+
+TEST_F(BossKeyTest, StopGivesTheKeyBackOnce) {
+    bossKey.Start(BossKey::kDefault);
+    log.Take();
+    bossKey.Stop();
+    bossKey.Stop();
+    EXPECT_THAT(log.Take(), ElementsAre("Unregister"));
+    EXPECT_FALSE(hotKeys.Press());
+}
+
+TEST_F(BossKeyTest, StartingAgainReplacesTheKey) {
+    bossKey.Start(BossKey::kDefault);
+    bossKey.Start(*ParseHotKey("alt+grave").key);
+    EXPECT_THAT(log.Take(),
+                ElementsAre("Register(Ctrl+Alt+H)", "Unregister", "Register(Alt+Grave)"));
+}
+
+TEST_F(BossKeyTest, AWindowThatFailsToShowOrHideIsNotReported) {
+    bossKey.Start(BossKey::kDefault);
+    form.failShowHide = true;
+    form.visible = true;
+    EXPECT_NO_THROW(hotKeys.Press());
+    form.visible = false;
+    EXPECT_NO_THROW(hotKeys.Press());
+}
+
+TEST(BossKeyLifetime, GoingAwayGivesTheKeyBack) {
+    CallLog log;
+    RecordingForm form{log};
+    RecordingHotKeys hotKeys{log};
+    RecordingNotice notice{log};
+    {
+        BossKey bossKey{{form, [] { return true; }, hotKeys, notice}};
+        bossKey.Start(BossKey::kDefault);
+    }
+    EXPECT_THAT(log.Take(), ElementsAre("Register(Ctrl+Alt+H)", "Unregister"));
+}
+
+} // namespace
+} // namespace lumio::testing

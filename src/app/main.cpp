@@ -1,7 +1,12 @@
 // lumio: the reader window as a desktop program.
-#include "qt/command_line.h"
+#include "qt/qt_notice.h"
 #include "qt/qt_strings.h"
 #include "qt/reader_window.h"
+#include "qt/x11_hot_key.h"
+#include "reader/boss_key.h"
+#include "reader/command_line.h"
+#include "reader/lumio_version.h"
+#include "reader/slider_moves.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -98,7 +103,18 @@ int main(int argc, char** argv) {
     if (!command.file.empty()) {
         window.OpenAsDropped(QString::fromLocal8Bit(command.file.c_str()));
     }
+    lumio::MoveSliders(command.sliders, window.core(), window.slider1(), window.slider2());
+
+    lumio::X11HotKeys hotKeys;
+    lumio::QtNotice notice;
+    lumio::BossKey bossKey({window, [&window] { return window.wantsVisible(); }, hotKeys, notice});
+    if (bossKey.Start(command.bossKey) == lumio::HotKeyResult::Taken) {
+        std::fprintf(stderr,
+                     "lumio: the boss key %s is held by another program; running without it\n",
+                     lumio::HotKeyName(*command.bossKey).c_str());
+    }
     const int status = QApplication::exec();
+    bossKey.Stop();
     if (std::getenv("LUMIO_STATS") != nullptr) {
         ReportTimings(window, startupNs);
     }

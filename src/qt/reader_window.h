@@ -75,6 +75,8 @@ public:
     const KeyShape& keyShape() const { return keyShape_; }
     const QImage& renderedImage() const { return shapeImage_; }
     bool topmost() const { return topmost_; }
+    // Shown, or asked to be and about to be (showing and hiding take effect queued).
+    bool wantsVisible() const { return wantVisible_; }
     ReaderTimings timings() const;
     // Brings the shape up to date now instead of after the next paint.
     void UpdateShapeNow();

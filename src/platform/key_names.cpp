@@ -122,7 +122,12 @@ std::string KeyDisplayName(std::uint32_t code) {
             return std::string(k.name);
         }
     }
-    return "0x" + std::to_string(code);
+    constexpr char kHex[] = "0123456789ABCDEF";
+    std::string hex;
+    for (std::uint32_t rest = code; hex.empty() || rest != 0; rest >>= 4) {
+        hex.insert(hex.begin(), kHex[rest & 0xF]);
+    }
+    return "0x" + hex;
 }
 
 } // namespace

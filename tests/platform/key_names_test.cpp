@@ -72,6 +72,12 @@ TEST(ParseHotKey, ClearErrors) {
     }
 }
 
+TEST(HotKeyName, CodesWithoutANameShowInHex) {
+    EXPECT_EQ(HotKeyName({MOD_CONTROL, 0xFF}), "Ctrl+0xFF");
+    EXPECT_EQ(HotKeyName({0, 0x5B}), "0x5B");
+    EXPECT_EQ(HotKeyName({0, 0}), "0x0");
+}
+
 TEST(KnownKeyNames, EveryListedNameParses) {
     const std::string names = KnownKeyNames();
     std::size_t from = names.find("F1..F24, ");

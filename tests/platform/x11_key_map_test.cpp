@@ -59,19 +59,22 @@ TEST(X11StateMatches, LocksAndButtonsAsideExactModifiers) {
     const std::uint16_t ctrlAlt = 0xC;
     struct Case {
         std::uint16_t state;
+        std::uint16_t numLock;
         bool matches;
     };
     const Case cases[] = {
-        {0xC, true},   {0xE, true},                 // Caps Lock on
-        {0x1C, true},  {0x1E, true},                // Num Lock, both
-        {0x10C, true},                              // a mouse button held
-        {0xD, false},                               // Shift as well
-        {0x4, false},  {0x8, false}, {0x4C, false}, // Super as well
-        {0x2C, true},                               // Num Lock on Mod3 on this keymap (see below)
+        {0xC, 0x10, true},    {0xE, 0x10, true},  // Caps Lock on
+        {0x1C, 0x10, true},   {0x1E, 0x10, true}, // Num Lock, both
+        {0x10C, 0x10, true},                      // a mouse button held
+        {0x200C, 0x10, true},                     // the second keyboard group
+        {0xD, 0x10, false},                       // Shift as well
+        {0x4, 0x10, false},   {0x8, 0x10, false}, // one modifier missing
+        {0x4C, 0x10, false},                      // Super as well
+        {0x2C, 0x20, true},                       // Num Lock on Mod3 on this keymap
+        {0x1C, 0x20, false},                      // ... where Mod2 is a modifier like others
     };
     for (const Case& c : cases) {
-        const std::uint16_t numLock = c.state == 0x2C ? 0x20 : kX11DefaultNumLockMask;
-        EXPECT_EQ(X11StateMatches(c.state, ctrlAlt, numLock), c.matches) << std::hex << c.state;
+        EXPECT_EQ(X11StateMatches(c.state, ctrlAlt, c.numLock), c.matches) << std::hex << c.state;
     }
 }
 

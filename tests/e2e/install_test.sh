@@ -50,7 +50,7 @@ lumio="$prefix/bin/lumio"
 version="$("$lumio" --version)"
 [ "$version" = "lumio $(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")" ] &&
     ok "$version" || fail "--version said: $version"
-"$lumio" --help | grep -q '^Usage: lumio \[FILE.txt\]' && ok "--help" || fail "--help"
+"$lumio" --help | grep -q '^Usage: lumio \[OPTION\]... \[FILE.txt\]' && "$lumio" --help | grep -q -- '--boss-key KEYS' && ok "--help" || fail "--help"
 "$lumio" --frobnicate >/dev/null 2>"$work/err"
 [ $? = 2 ] && grep -q "unknown option --frobnicate" "$work/err" && ok "a wrong option" ||
     fail "a wrong option: $(cat "$work/err")"

@@ -78,9 +78,9 @@ PropertyBag ButtonSettings(std::int32_t style, bool handPointer, bool checkBoxMo
 RunningButton::RunningButton(const PropertyBag& settings,
                              const std::function<void(TestHost&)>& prepare)
     : host(kWidth * kTwipsPerPixel, kHeight * kTwipsPerPixel) {
-    host.control = &button;
-    desktop().PlaceWindow(host.parentWindow, {0, 0, 400, 300});
-    desktop().PlaceWindow(host.window,
+    host.Attach(&button);
+    desktop().PlaceWindow(host.parentWindow(), {0, 0, 400, 300});
+    desktop().PlaceWindow(host.window(),
                           {kOrigin.x, kOrigin.y, kOrigin.x + kWidth, kOrigin.y + kHeight});
     if (prepare) {
         prepare(host);
@@ -99,7 +99,7 @@ void RunningButton::MoveAway(WParam keys) {
 }
 
 MessageResult RunningButton::Send(MessageNumber message, WParam wParam, LParam lParam) {
-    return windows().Send(host.window, message, wParam, lParam);
+    return windows().Send(host.window(), message, wParam, lParam);
 }
 
 MessageResult RunningButton::SendMouse(MessageNumber message, std::int32_t x, std::int32_t y,
@@ -108,14 +108,14 @@ MessageResult RunningButton::SendMouse(MessageNumber message, std::int32_t x, st
 }
 
 MessageResult RunningButton::Activate(WParam wParam) {
-    return windows().Send(host.parentWindow, WM_ACTIVATE, wParam, 0);
+    return windows().Send(host.parentWindow(), WM_ACTIVATE, wParam, 0);
 }
 
 void RunningButton::Hook(MessageNumber message, WParam wParam) {
     bool handled = false;
     MessageResult result = 0;
     WindowHandle window =
-        message == WM_ACTIVATE || message == WM_NCACTIVATE ? host.parentWindow : host.window;
+        message == WM_ACTIVATE || message == WM_NCACTIVATE ? host.parentWindow() : host.window();
     LParam lParam = 0;
     button.zSubclass_Proc(false, handled, result, window, message, wParam, lParam);
 }

@@ -1,0 +1,113 @@
+#include "options.h"
+
+#include <algorithm>
+#include <charconv>
+#include <functional>
+#include <limits>
+
+namespace lumio::qxinput {
+
+const char* const kUsage =
+    "usage: qxinput [--style N] [--checkbox] [--value] [--hand] [--no-leave] [--disabled]\n"
+    "               [--size WxH] [--mdi]\n"
+    "  Runs one qxbutton on a parent window of a deterministic desktop and reads one\n"
+    "  line per notification from standard input; after each it prints one JSON line:\n"
+    "  the events raised, the interaction state and flags, Value, the paints, the mouse\n"
+    "  capture, the keystrokes injected and the leave-notification requests.\n"
+    "  The button is a new instance given these settings, saved and loaded at run time.\n"
+    "  N: ButtonStyle (any whole number, default 0). WxH: pixels, default 75x23.\n"
+    "  --value: Value true (kept only with --checkbox). --hand: HandPointer true.\n"
+    "  --no-leave: neither system library exports a leave function (no hook).\n"
+    "  --disabled: Enabled false. --mdi: the parent answers \"MDIChild\" true.\n"
+    "Lines (B, S, K whole numbers; X, Y numbers in pixels; W a 32-bit wParam):\n"
+    "  MouseDown B S X Y | MouseMove B S X Y | MouseUp B S X Y | DblClick\n"
+    "  KeyDown K S | KeyUp K S | AccessKeyPress K | GotFocus | LostFocus\n"
+    "  cursor self | cursor other        the window WindowFromPoint answers from now on\n"
+    "  WM_MOUSEMOVE | WM_MOUSELEAVE      to the button's window, through its hook\n"
+    "  WM_ACTIVATE W | WM_NCACTIVATE W   to the parent window, through its hooks\n"
+    "  set Value|CheckBoxMode|Enabled true|false | set ButtonStyle N\n"
+    "  Blank lines and lines starting with # are skipped but counted.\n"
+    "  The container captures the mouse at MouseDown and DblClick and releases it after\n"
+    "  MouseUp; notifications reach a disabled button too if the script sends them.\n";
+
+namespace {
+
+std::optional<std::int32_t> ParseInt(const std::string& text, std::int32_t lo, std::int32_t hi) {
+    std::int32_t v = 0;
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (r.ec != std::errc() || r.ptr != text.data() + text.size() || v < lo || v > hi) {
+        return std::nullopt;
+    }
+    return v;
+}
+
+struct Flag {
+    const char* name;
+    bool takesValue;
+    std::function<bool(Options&, const std::string&)> apply; // false: bad value
+};
+
+const std::vector<Flag>& Flags() {
+    constexpr std::int32_t kMaxPixels = 4096;
+    static const std::vector<Flag> flags = {
+        {"--style", true,
+         [](Options& o, const std::string& v) {
+             const auto n = ParseInt(v, std::numeric_limits<std::int32_t>::min(),
+                                     std::numeric_limits<std::int32_t>::max());
+             o.style = n.value_or(0);
+             return n.has_value();
+         }},
+        {"--size", true,
+         [](Options& o, const std::string& v) {
+             const std::size_t x = v.find('x');
+             if (x == std::string::npos) {
+                 return false;
+             }
+             const auto w = ParseInt(v.substr(0, x), 1, kMaxPixels);
+             const auto h = ParseInt(v.substr(x + 1), 1, kMaxPixels);
+             o.width = w.value_or(0);
+             o.height = h.value_or(0);
+             return w && h;
+         }},
+        {"--checkbox", false, [](Options& o, const std::string&) { return o.checkBox = true; }},
+        {"--value", false, [](Options& o, const std::string&) { return o.value = true; }},
+        {"--hand", false, [](Options& o, const std::string&) { return o.hand = true; }},
+        {"--no-leave", false, [](Options& o, const std::string&) { return o.noLeave = true; }},
+        {"--disabled", false, [](Options& o, const std::string&) { return o.disabled = true; }},
+        {"--mdi", false, [](Options& o, const std::string&) { return o.mdi = true; }},
+        {"--help", false, [](Options& o, const std::string&) { return o.help = true; }},
+    };
+    return flags;
+}
+
+} // namespace
+
+ParseResult ParseOptions(const std::vector<std::string>& args) {
+    Options o;
+    std::vector<std::string> seen;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const auto flag = std::find_if(Flags().begin(), Flags().end(),
+                                       [&](const Flag& f) { return arg == f.name; });
+        if (flag == Flags().end()) {
+            return {std::nullopt, "unknown argument: " + arg};
+        }
+        if (std::find(seen.begin(), seen.end(), arg) != seen.end()) {
+            return {std::nullopt, arg + " given twice"};
+        }
+        seen.push_back(arg);
+        std::string value;
+        if (flag->takesValue) {
+            if (i + 1 >= args.size()) {
+                return {std::nullopt, arg + " needs a value"};
+            }
+            value = args[++i];
+        }
+        if (!flag->apply(o, value)) {
+            return {std::nullopt, "bad value for " + arg + ": " + value};
+        }
+    }
+    return {o, {}};
+}
+
+} // namespace lumio::qxinput

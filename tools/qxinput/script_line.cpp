@@ -49,14 +49,14 @@ const std::vector<Entry>& Entries() {
         {"AccessKeyPress", Verb::AccessKeyPress, {{"K", Kind::Int16}}},
         {"GotFocus", Verb::GotFocus, {}},
         {"LostFocus", Verb::LostFocus, {}},
-        {"cursor", Verb::Cursor, {{"self|other", Kind::Where}}},
+        {"cursor", Verb::Cursor, {{"WHERE", Kind::Where}}},
         {"WM_MOUSEMOVE", Verb::WmMouseMove, {}},
         {"WM_MOUSELEAVE", Verb::WmMouseLeave, {}},
         {"WM_ACTIVATE", Verb::WmActivate, {{"W", Kind::WParam}}},
         {"WM_NCACTIVATE", Verb::WmNcActivate, {{"W", Kind::WParam}}},
-        {"set Value", Verb::SetValue, {{"true|false", Kind::Boolean}}},
-        {"set CheckBoxMode", Verb::SetCheckBoxMode, {{"true|false", Kind::Boolean}}},
-        {"set Enabled", Verb::SetEnabled, {{"true|false", Kind::Boolean}}},
+        {"set Value", Verb::SetValue, {{"V", Kind::Boolean}}},
+        {"set CheckBoxMode", Verb::SetCheckBoxMode, {{"V", Kind::Boolean}}},
+        {"set Enabled", Verb::SetEnabled, {{"V", Kind::Boolean}}},
         {"set ButtonStyle", Verb::SetButtonStyle, {{"N", Kind::Int32}}},
     };
     return entries;

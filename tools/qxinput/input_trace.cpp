@@ -1,9 +1,9 @@
 #include "input_trace.h"
 
+#include "button/event_text.h"
 #include "platform/json_string.h"
 #include "platform/twips.h"
 
-#include <charconv>
 #include <exception>
 
 namespace lumio::qxinput {
@@ -45,12 +45,6 @@ std::size_t LeaveRequests(const FakeDesktop& desktop) {
 }
 
 } // namespace
-
-std::string ShortestFloat(float value) {
-    char buffer[32];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, r.ptr);
-}
 
 PropertyBag DesignedSettings(const Options& o, const TextPainter& text) {
     OffscreenHost design(static_cast<float>(o.width) * kTwipsPerPixel,
@@ -118,35 +112,8 @@ InputTrace::~InputTrace() {
 }
 
 void InputTrace::AttachEvents() {
-    QxButtonEvents& e = button_->events;
-    const auto plain = [this](const char* name) {
-        return [this, name] { events_.emplace_back(name); };
-    };
-    const auto mouse = [this](const char* name) {
-        return [this, name](std::int16_t& b, std::int16_t& s, float& x, float& y) {
-            events_.push_back(std::string(name) + "(" + std::to_string(b) + "," +
-                              std::to_string(s) + "," + ShortestFloat(x) + "," + ShortestFloat(y) +
-                              ")");
-        };
-    };
-    const auto key = [this](const char* name) {
-        return [this, name](std::int16_t& k, std::int16_t& s) {
-            events_.push_back(std::string(name) + "(" + std::to_string(k) + "," +
-                              std::to_string(s) + ")");
-        };
-    };
-    e.Click = plain("Click");
-    e.DblClick = plain("DblClick");
-    e.MouseEnter = plain("MouseEnter");
-    e.MouseLeave = plain("MouseLeave");
-    e.MouseMove = mouse("MouseMove");
-    e.MouseUp = mouse("MouseUp");
-    e.MouseDown = mouse("MouseDown");
-    e.KeyDown = key("KeyDown");
-    e.KeyUp = key("KeyUp");
-    e.KeyPress = [this](std::int16_t& k) {
-        events_.push_back("KeyPress(" + std::to_string(k) + ")");
-    };
+    DescribeEvents(button_->events,
+                   [this](std::string event) { events_.push_back(std::move(event)); });
 }
 
 void InputTrace::SendHooked(WindowHandle window, MessageNumber message, WParam wParam) {

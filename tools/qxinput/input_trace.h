@@ -45,7 +45,4 @@ private:
 // The design-time set of a new instance given the options' settings.
 PropertyBag DesignedSettings(const Options& options, const TextPainter& text);
 
-// A float in its shortest form that reads back as the same float: 5, 2.5, -0.125.
-std::string ShortestFloat(float value);
-
 } // namespace lumio::qxinput

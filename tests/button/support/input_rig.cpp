@@ -1,54 +1,15 @@
 #include "button/support/input_rig.h"
 
+#include "button/event_text.h"
+
 #include <algorithm>
 
 namespace lumio::testing {
 
-namespace {
-
-std::string Args(std::initializer_list<double> values) {
-    std::string text = "(";
-    for (double v : values) {
-        if (text.size() > 1) {
-            text += ',';
-        }
-        std::string number = std::to_string(v);
-        number.erase(number.find_last_not_of('0') + 1);
-        if (number.back() == '.') {
-            number.pop_back();
-        }
-        text += number;
-    }
-    return text + ")";
-}
-
-} // namespace
-
 void EventLog::Attach(QxButton& button, std::string prefix) {
-    QxButtonEvents& e = button.events;
-    const auto plain = [this, prefix](const char* name) {
-        return [this, prefix, name] { entries.push_back(prefix + name); };
-    };
-    const auto mouse = [this, prefix](const char* name) {
-        return [this, prefix, name](std::int16_t& b, std::int16_t& s, float& x, float& y) {
-            entries.push_back(prefix + name + Args({double(b), double(s), x, y}));
-        };
-    };
-    const auto key = [this, prefix](const char* name) {
-        return [this, prefix, name](std::int16_t& k, std::int16_t& s) {
-            entries.push_back(prefix + name + Args({double(k), double(s)}));
-        };
-    };
-    e.Click = plain("Click");
-    e.DblClick = plain("DblClick");
-    e.MouseEnter = plain("MouseEnter");
-    e.MouseLeave = plain("MouseLeave");
-    e.MouseMove = mouse("MouseMove");
-    e.MouseUp = mouse("MouseUp");
-    e.MouseDown = mouse("MouseDown");
-    e.KeyDown = key("KeyDown");
-    e.KeyUp = key("KeyUp");
-    e.KeyPress = [this, prefix](std::int16_t&) { entries.push_back(prefix + "KeyPress"); };
+    DescribeEvents(button.events, [this, prefix](std::string event) {
+        entries.push_back(prefix + std::move(event));
+    });
 }
 
 int EventLog::Count(std::string_view entry) const {

@@ -1,8 +1,7 @@
 #include "options.h"
 
-#include <algorithm>
-#include <charconv>
-#include <functional>
+#include "platform/command_line.h"
+
 #include <limits>
 
 namespace lumio::qxinput {
@@ -32,42 +31,22 @@ const char* const kUsage =
 
 namespace {
 
-std::optional<std::int32_t> ParseInt(const std::string& text, std::int32_t lo, std::int32_t hi) {
-    std::int32_t v = 0;
-    const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (r.ec != std::errc() || r.ptr != text.data() + text.size() || v < lo || v > hi) {
-        return std::nullopt;
-    }
-    return v;
-}
-
-struct Flag {
-    const char* name;
-    bool takesValue;
-    std::function<bool(Options&, const std::string&)> apply; // false: bad value
-};
-
-const std::vector<Flag>& Flags() {
+const std::vector<CommandFlag<Options>>& Flags() {
     constexpr std::int32_t kMaxPixels = 4096;
-    static const std::vector<Flag> flags = {
+    static const std::vector<CommandFlag<Options>> flags = {
         {"--style", true,
          [](Options& o, const std::string& v) {
-             const auto n = ParseInt(v, std::numeric_limits<std::int32_t>::min(),
-                                     std::numeric_limits<std::int32_t>::max());
+             const auto n = ParseInt32(v, std::numeric_limits<std::int32_t>::min(),
+                                       std::numeric_limits<std::int32_t>::max());
              o.style = n.value_or(0);
              return n.has_value();
          }},
         {"--size", true,
          [](Options& o, const std::string& v) {
-             const std::size_t x = v.find('x');
-             if (x == std::string::npos) {
-                 return false;
-             }
-             const auto w = ParseInt(v.substr(0, x), 1, kMaxPixels);
-             const auto h = ParseInt(v.substr(x + 1), 1, kMaxPixels);
-             o.width = w.value_or(0);
-             o.height = h.value_or(0);
-             return w && h;
+             const auto size = ParsePixelSize(v, kMaxPixels);
+             o.width = size ? size->width : 0;
+             o.height = size ? size->height : 0;
+             return size.has_value();
          }},
         {"--checkbox", false, [](Options& o, const std::string&) { return o.checkBox = true; }},
         {"--value", false, [](Options& o, const std::string&) { return o.value = true; }},
@@ -85,27 +64,8 @@ const std::vector<Flag>& Flags() {
 ParseResult ParseOptions(const std::vector<std::string>& args) {
     Options o;
     std::vector<std::string> seen;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const auto flag = std::find_if(Flags().begin(), Flags().end(),
-                                       [&](const Flag& f) { return arg == f.name; });
-        if (flag == Flags().end()) {
-            return {std::nullopt, "unknown argument: " + arg};
-        }
-        if (std::find(seen.begin(), seen.end(), arg) != seen.end()) {
-            return {std::nullopt, arg + " given twice"};
-        }
-        seen.push_back(arg);
-        std::string value;
-        if (flag->takesValue) {
-            if (i + 1 >= args.size()) {
-                return {std::nullopt, arg + " needs a value"};
-            }
-            value = args[++i];
-        }
-        if (!flag->apply(o, value)) {
-            return {std::nullopt, "bad value for " + arg + ": " + value};
-        }
+    if (const auto error = ApplyFlags(Flags(), args, o, seen)) {
+        return {std::nullopt, *error};
     }
     return {o, {}};
 }

@@ -1,5 +1,9 @@
 #include "reader/document_text.h"
 
+#include "platform/cp936.h"
+
+#include <cstring>
+
 namespace lumio {
 
 namespace {
@@ -41,6 +45,60 @@ void DocumentText::Append(std::u16string_view piece) {
             ++i;
         }
     }
+}
+
+std::size_t DocumentText::AppendCp936(std::string_view bytes, bool last) {
+    // Byte 0x0D is CR and nothing else (it is never the trail of a pair), so lines can be
+    // found in the bytes before decoding them, and a CR is always where a character
+    // starts. LF likewise.
+    std::size_t i = 0;
+    if (afterCr_ && !bytes.empty()) {
+        afterCr_ = false;
+        if (bytes[0] == '\n') {
+            i = 1;
+        }
+    }
+    while (i < bytes.size()) {
+        const void* found = std::memchr(bytes.data() + i, '\r', bytes.size() - i);
+        if (found == nullptr) {
+            DecodeToLine(bytes.substr(i), last, i);
+            return i;
+        }
+        const auto cr = static_cast<std::size_t>(static_cast<const char*>(found) - bytes.data());
+        std::size_t used = 0;
+        // A lead byte just before the CR has no trail: the CR ends the character.
+        DecodeToLine(bytes.substr(i, cr - i), true, used);
+        EndLine();
+        i = cr + 1;
+        if (i == bytes.size()) {
+            afterCr_ = true;
+        } else if (bytes[i] == '\n') {
+            ++i;
+        }
+    }
+    return i;
+}
+
+void DocumentText::DecodeToLine(std::string_view bytes, bool last, std::size_t& used) {
+    const std::size_t start = text_.size();
+    // Room for one unit per byte; resize fills only this line's room, never the whole
+    // reserve, so untouched reserve stays untouched memory.
+    text_.resize(start + bytes.size());
+    const Cp936Progress progress = DecodeCp936Into(bytes, text_.data() + start, last);
+    std::size_t end = start + progress.written;
+    if (inLeadingBlanks_) {
+        std::size_t first = start;
+        while (first < end && IsTrimmed(text_[first])) {
+            ++first;
+        }
+        if (first != start) {
+            text_.erase(start, first - start);
+            end -= first - start;
+        }
+        inLeadingBlanks_ = end == start;
+    }
+    text_.resize(end);
+    used += progress.used;
 }
 
 std::u16string DocumentText::Finish() {

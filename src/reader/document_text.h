@@ -20,11 +20,19 @@ public:
 
     void Append(std::u16string_view piece);
 
+    // The same for code page 936 bytes, decoded straight into the text: a load makes one
+    // pass over the file with no decoded copy of it. Returns how many bytes it used;
+    // when `last` is false a character cut off at the end is left unused, to be passed
+    // again in front of the next bytes. Gives the text that Append(DecodeCp936(...))
+    // gives.
+    std::size_t AppendCp936(std::string_view bytes, bool last);
+
     // Ends the last line and hands over the text.
     std::u16string Finish();
 
 private:
     void AppendToLine(std::u16string_view piece);
+    void DecodeToLine(std::string_view bytes, bool last, std::size_t& used);
     void EndLine();
 
     std::u16string text_;

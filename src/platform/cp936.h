@@ -18,8 +18,16 @@ struct Cp936Progress {
 // byte, so valid text next to a bad byte is never lost (a lead byte before a bad trail
 // yields U+FFFD and the trail is read again as a character of its own). When `last` is
 // false a lead byte at the very end is left unused, for the caller to pass again in
-// front of the next bytes; when `last` is true it becomes U+FFFD.
-Cp936Progress DecodeCp936Into(std::string_view bytes, char16_t* out, bool last);
+// front of the next bytes; when `last` is true it becomes U+FFFD. With `stop`, an
+// ASCII byte (never part of a pair), decoding ends in front of the first such byte:
+// a line end, for callers that split lines as they decode.
+inline constexpr int kCp936NoStop = -1;
+Cp936Progress DecodeCp936Into(std::string_view bytes, char16_t* out, bool last,
+                              int stop = kCp936NoStop);
+
+// The first character of `bytes` into `c`; returns how many bytes it takes, 0 when
+// `bytes` is empty or is one lead byte that may get its trail later (`last` false).
+std::size_t DecodeFirstCp936(std::string_view bytes, bool last, char16_t& c);
 
 // The same decoding into a string, for input in pieces.
 class Cp936Decoder {

@@ -49,8 +49,8 @@ ReaderWindow::ReaderWindow(ReaderWindowOptions options)
     desktop_.Register(handle_, this);
     const Form form = LoadMainMsgForm();
     Build(form);
-    core_ = std::make_unique<MainMsg>(
-        MainMsgControls{*viewer_, timer_, *slider1_, *slider2_, dialog_, messageBox_, files_});
+    core_ = std::make_unique<MainMsg>(MainMsgControls{*viewer_, timer_, *slider1_, *slider2_,
+                                                      dialog_, messageBox_, files_, &busyCursor_});
     windowCore_ = std::make_unique<MainMsgWindow>(
         MainMsgWindowParts{*this, *viewer_, timer_, *slider1_, *button(u"cmd_top"), tray_, shell_,
                            kProgramIcon, options_.makerWebPage});

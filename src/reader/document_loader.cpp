@@ -16,6 +16,30 @@ constexpr std::u16string_view kTxtSuffix = u".txt";
 // the calls to read cost nothing.
 constexpr std::size_t kChunkSize = std::size_t{256} << 10;
 
+constexpr std::uint64_t kBlinkMilliseconds = 150;
+// A cold read from a slow disk; a warm file loads at several hundred megabytes a second.
+constexpr std::uint64_t kSlowBytesPerSecond = 100'000'000;
+
+// Shows the busy cursor for as long as it lives.
+class BusyScope {
+public:
+    explicit BusyScope(BusyCursor* busy) : busy_(busy) {
+        if (busy_ != nullptr) {
+            busy_->Show();
+        }
+    }
+    ~BusyScope() {
+        if (busy_ != nullptr) {
+            busy_->Hide();
+        }
+    }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    BusyCursor* busy_;
+};
+
 // A GBK text yields at most one UTF-16 unit per byte plus two per line; novels stay
 // well below this, so the text is not regrown. Untouched reserve costs no memory.
 std::size_t ExpectedLength(std::uint64_t fileSize) {
@@ -53,13 +77,22 @@ bool IsTxtPath(std::u16string_view path) {
     return path.ends_with(kTxtSuffix);
 }
 
+bool LoadTakesLong(std::uint64_t sizeHint) {
+    return sizeHint > kSlowBytesPerSecond / 1000 * kBlinkMilliseconds;
+}
+
 LoadedDocument LoadDocument(FileSource& files, std::u16string_view path) {
+    return LoadDocument(files, path, nullptr);
+}
+
+LoadedDocument LoadDocument(FileSource& files, std::u16string_view path, BusyCursor* busy) {
     try {
         FileError error;
         const std::unique_ptr<ByteStream> stream = files.Open(path, error);
         if (!stream) {
             return {{}, error};
         }
+        const BusyScope scope(LoadTakesLong(stream->SizeHint()) ? busy : nullptr);
         return Read(*stream);
     } catch (const std::bad_alloc&) {
         return {{}, {FileErrorKind::OutOfMemory, 0}};

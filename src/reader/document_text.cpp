@@ -1,7 +1,7 @@
 #include "reader/document_text.h"
 
 #include "platform/cp936.h"
-#include "platform/large_buffer.h"
+#include "platform/prefault.h"
 
 #include <algorithm>
 
@@ -21,14 +21,25 @@ bool IsTrimmed(char16_t c) {
 constexpr std::size_t kZeroUnits = std::size_t{1} << 15;
 const char16_t kZeros[kZeroUnits] = {};
 
+// The reserve is given its pages this far ahead of the text, so that a load takes few
+// page faults but never holds much more memory than its text.
+constexpr std::size_t kPrefaultUnits = std::size_t{4} << 20;
+
 } // namespace
 
 DocumentText::DocumentText(std::size_t expectedLength) {
     text_.reserve(expectedLength);
-    AdviseLargeBuffer(text_.data(), text_.capacity() * sizeof(char16_t));
 }
 
 char16_t* DocumentText::Room(std::size_t units) {
+    if (text_.data() != prefaulted_.data) {
+        prefaulted_ = {text_.data(), text_.size()}; // a new buffer: what was copied has pages
+    }
+    if (length_ + units > prefaulted_.units && text_.capacity() > prefaulted_.units) {
+        const std::size_t n = std::min(kPrefaultUnits, text_.capacity() - prefaulted_.units);
+        PrefaultForWriting(text_.data() + prefaulted_.units, n * sizeof(char16_t));
+        prefaulted_.units += n;
+    }
     // Only the new room is filled: each unit is filled once over the whole load.
     for (std::size_t size = length_ + units; text_.size() < size;) {
         text_.append(kZeros, std::min(kZeroUnits, size - text_.size()));

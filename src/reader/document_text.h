@@ -40,6 +40,11 @@ private:
     // that decoding can write into it without filling it first.
     std::u16string text_;
     std::size_t length_ = 0;
+    // How much of the buffer at `data` has been given its pages ahead of writing.
+    struct Prefaulted {
+        const char16_t* data = nullptr;
+        std::size_t units = 0;
+    } prefaulted_;
     std::size_t lineStart_ = 0;
     bool inLeadingBlanks_ = true;
     bool afterCr_ = false;

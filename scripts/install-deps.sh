@@ -13,6 +13,8 @@ packages=(
     # its end-to-end tests: a virtual X server, window manager, tray host, input and
     # screenshots
     xvfb openbox trayer xdotool imagemagick x11-utils x11-xserver-utils
+    # the release files: the Debian package's dependency list, the zip, the installer
+    dpkg-dev zip unzip nsis
 )
 
 missing=()

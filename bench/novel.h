@@ -51,6 +51,35 @@ inline std::string GenerateNovel(std::uint64_t bytes) {
     return text;
 }
 
+// Mostly-ASCII English prose with CRLF line ends, a curly quote now and then as GBK.
+inline std::string GenerateEnglish(std::uint64_t bytes) {
+    std::string text;
+    text.reserve(bytes + 4096);
+    std::uint64_t state = 0x2545F4914F6CDD1Dull;
+    const auto next = [&](std::uint32_t bound) {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return static_cast<std::uint32_t>(state % bound);
+    };
+    static const char* const kWords[] = {
+        "the",   "reader", "of",    "a",  "long", "novel", "turned", "page",  "and",     "night",
+        "river", "was",    "quiet", "to", "in",   "she",   "said",   "light", "through", "window"};
+    while (text.size() < bytes) {
+        text += "    ";
+        const std::uint32_t words = 8 + next(14);
+        for (std::uint32_t w = 0; w < words; ++w) {
+            if (w != 0) {
+                text += ' ';
+            }
+            text += next(50) == 0 ? "\xa1\xb0" : "";
+            text += kWords[next(20)];
+        }
+        text += ".\r\n";
+    }
+    return text;
+}
+
 // The path of the benchmark novel, written once and reused while its size matches.
 inline std::string NovelPath() {
     const std::filesystem::path path =

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     build-essential cmake git pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
+    # peak memory of whole processes in bench/load_vs_iconv.sh
+    time
     # the desktop program: Qt 6 Widgets, X11 shapes, fonts for its captions
     qt6-base-dev libxcb1-dev libxcb-shape0-dev fonts-noto-cjk fonts-dejavu-core
     # its end-to-end tests: a virtual X server, window manager, tray host, input and

@@ -1,81 +1,118 @@
 #include "platform/cp936.h"
 
-#include "platform/errors.h"
+#include "platform/cp936_table.h"
 
 #include <bit>
-#include <cerrno>
-#include <cstdint>
-#include <iconv.h>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace lumio {
 
 namespace {
 
-constexpr char16_t kReplacement = u'\uFFFD';
+using Byte = unsigned char;
 
-// char16_t holds host-order code units, so ask iconv for exactly that order (and no
-// byte-order mark).
-constexpr const char* kHostUtf16 =
-    std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
+bool IsLead(Byte b) {
+    return b >= kCp936FirstLead && b <= kCp936LastLead;
+}
 
-iconv_t Handle(void* cd) {
-    return static_cast<iconv_t>(cd);
+// Widens the ASCII bytes at the front of in[0, n) up to the byte `stop` into `out` and
+// returns how many there were. Novels are mostly double-byte but English text is nearly
+// all ASCII, which is worth doing sixteen bytes at a time. `out` must have room for n
+// units; units past the returned count may be overwritten.
+std::size_t WidenAscii(const Byte* in, std::size_t n, char16_t* out, Byte stop) {
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i stops = _mm_set1_epi8(static_cast<char>(stop));
+    while (i + 16 <= n) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_unpacklo_epi8(v, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 8), _mm_unpackhi_epi8(v, zero));
+        const auto ends = static_cast<unsigned>(_mm_movemask_epi8(v) |
+                                                _mm_movemask_epi8(_mm_cmpeq_epi8(v, stops)));
+        if (ends != 0) {
+            return i + static_cast<std::size_t>(std::countr_zero(ends));
+        }
+        i += 16;
+    }
+#endif
+    while (i < n && in[i] < 0x80 && in[i] != stop) {
+        out[i] = in[i];
+        ++i;
+    }
+    return i;
+}
+
+// The character at `in` (before `end`) into `c`: the bytes it takes, 0 for a lead byte
+// at the end that may still get its trail.
+std::size_t DecodeAt(const Byte* in, const Byte* end, bool last, char16_t& c) {
+    const Byte b = *in;
+    if (IsLead(b)) {
+        if (in + 1 == end) {
+            if (!last) {
+                return 0;
+            }
+        } else {
+            c = kCp936DoubleByte[b - kCp936FirstLead][in[1]];
+            if (c != kCp936NoCharacter) {
+                return 2;
+            }
+        }
+    }
+    c = kCp936SingleByte[b];
+    return 1;
 }
 
 } // namespace
 
-Cp936Decoder::Cp936Decoder() : cd_(iconv_open(kHostUtf16, "CP936")) {
-    if (cd_ == reinterpret_cast<void*>(static_cast<std::intptr_t>(-1))) {
-        throw RuntimeError(ErrorNumber::InvalidProcedureCall,
-                           "the C library offers no CP936 conversion");
+Cp936Progress DecodeCp936Into(std::string_view bytes, char16_t* out, bool last, int stop) {
+    // No stop byte: 0x80 never ends an ASCII run early, it is no ASCII.
+    const Byte stopByte = stop >= 0 && stop < 0x80 ? static_cast<Byte>(stop) : Byte{0x80};
+    const auto* const begin = reinterpret_cast<const Byte*>(bytes.data());
+    const Byte* const end = begin + bytes.size();
+    const Byte* in = begin;
+    char16_t* o = out;
+    while (in < end) {
+        if (*in < 0x80) {
+            if (*in == stopByte) {
+                break;
+            }
+            const std::size_t n = WidenAscii(in, static_cast<std::size_t>(end - in), o, stopByte);
+            in += n;
+            o += n;
+            continue;
+        }
+        const std::size_t n = DecodeAt(in, end, last, *o);
+        if (n == 0) {
+            break; // the trail may come with the next bytes
+        }
+        in += n;
+        ++o;
     }
+    return {static_cast<std::size_t>(in - begin), static_cast<std::size_t>(o - out)};
 }
 
-Cp936Decoder::~Cp936Decoder() {
-    iconv_close(Handle(cd_));
+std::size_t DecodeFirstCp936(std::string_view bytes, bool last, char16_t& c) {
+    if (bytes.empty()) {
+        return 0;
+    }
+    const auto* const begin = reinterpret_cast<const Byte*>(bytes.data());
+    return DecodeAt(begin, begin + bytes.size(), last, c);
 }
 
 std::size_t Cp936Decoder::Decode(std::string_view bytes, std::u16string& out, bool last) {
-    // Every byte yields at most one UTF-16 unit (a double-byte character yields one, a
-    // bad byte one U+FFFD), so this room is enough; E2BIG below is only a safety net.
     const std::size_t start = out.size();
     out.resize(start + bytes.size());
-    std::size_t produced = start;
-
-    char* in = const_cast<char*>(bytes.data());
-    std::size_t inLeft = bytes.size();
-    while (inLeft > 0) {
-        char* outPtr = reinterpret_cast<char*>(out.data() + produced);
-        std::size_t outLeft = (out.size() - produced) * sizeof(char16_t);
-        const std::size_t rc = iconv(Handle(cd_), &in, &inLeft, &outPtr, &outLeft);
-        produced = out.size() - outLeft / sizeof(char16_t);
-        if (rc != static_cast<std::size_t>(-1)) {
-            break;
-        }
-        if (errno == E2BIG) {
-            out.resize(out.size() + inLeft + 16);
-            continue;
-        }
-        if (errno == EINVAL && !last) {
-            break; // a character cut off at the end: the caller passes it again
-        }
-        // EILSEQ, or a cut-off character at the very end: this byte starts nothing valid.
-        if (produced == out.size()) {
-            out.resize(out.size() + inLeft + 16);
-        }
-        out[produced++] = kReplacement;
-        ++in;
-        --inLeft;
-        iconv(Handle(cd_), nullptr, nullptr, nullptr, nullptr);
-    }
-    out.resize(produced);
-    return bytes.size() - inLeft;
+    const Cp936Progress progress = DecodeCp936Into(bytes, out.data() + start, last);
+    out.resize(start + progress.written);
+    return progress.used;
 }
 
 std::u16string DecodeCp936(std::string_view bytes) {
-    Cp936Decoder decoder;
     std::u16string out;
-    decoder.Decode(bytes, out, true);
+    Cp936Decoder().Decode(bytes, out, true);
     return out;
 }
 

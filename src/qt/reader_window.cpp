@@ -45,8 +45,8 @@ ReaderWindow::ReaderWindow(ReaderWindowOptions options)
     setAttribute(Qt::WA_OpaquePaintEvent);
     desktop_.Register(handle_, this);
     Build(LayoutReaderWindow(LoadMainMsgForm()));
-    core_ = std::make_unique<MainMsg>(
-        MainMsgControls{*viewer_, timer_, *slider1_, *slider2_, dialog_, messageBox_, files_});
+    core_ = std::make_unique<MainMsg>(MainMsgControls{*viewer_, timer_, *slider1_, *slider2_,
+                                                      dialog_, messageBox_, files_, &busyCursor_});
     windowCore_ = std::make_unique<MainMsgWindow>(
         MainMsgWindowParts{*this, *viewer_, timer_, *slider1_, *button(kPinButtonName), tray_,
                            shell_, kProgramIcon, options_.makerWebPage});

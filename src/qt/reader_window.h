@@ -3,6 +3,7 @@
 #include "platform/key_shape.h"
 #include "platform/posix_file_source.h"
 #include "qt/button_host.h"
+#include "qt/qt_busy_cursor.h"
 #include "qt/qt_desktop.h"
 #include "qt/qt_message_box.h"
 #include "qt/qt_open_dialog.h"
@@ -157,6 +158,7 @@ private:
     QtOpenDialog dialog_;
     QtShell shell_;
     PosixFileSource files_;
+    QtBusyCursor busyCursor_;
     TrayIcons tray_;
 
     std::vector<ButtonHost*> buttons_;

@@ -62,6 +62,15 @@ public:
     virtual std::u16string FileName() const = 0;
 };
 
+// The busy cursor over the program's windows. A load runs on the one thread, so while
+// a long one runs the window cannot answer: the cursor tells the user it is working.
+class BusyCursor {
+public:
+    virtual ~BusyCursor() = default;
+    virtual void Show() = 0;
+    virtual void Hide() = 0; // back to the cursor shown before
+};
+
 // What a drag-and-drop delivers to the window or the viewer.
 class DropData {
 public:

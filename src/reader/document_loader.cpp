@@ -1,6 +1,5 @@
 #include "reader/document_loader.h"
 
-#include "platform/cp936.h"
 #include "reader/document_text.h"
 
 #include <cstring>
@@ -13,7 +12,33 @@ namespace lumio {
 namespace {
 
 constexpr std::u16string_view kTxtSuffix = u".txt";
-constexpr std::size_t kChunkSize = std::size_t{1} << 20;
+// Small enough that a block is still in the cache when it is decoded, large enough that
+// the calls to read cost nothing.
+constexpr std::size_t kChunkSize = std::size_t{256} << 10;
+
+constexpr std::uint64_t kBlinkMilliseconds = 150;
+// A cold read from a slow disk; a warm file loads at several hundred megabytes a second.
+constexpr std::uint64_t kSlowBytesPerSecond = 100'000'000;
+
+// Shows the busy cursor for as long as it lives.
+class BusyScope {
+public:
+    explicit BusyScope(BusyCursor* busy) : busy_(busy) {
+        if (busy_ != nullptr) {
+            busy_->Show();
+        }
+    }
+    ~BusyScope() {
+        if (busy_ != nullptr) {
+            busy_->Hide();
+        }
+    }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    BusyCursor* busy_;
+};
 
 // A GBK text yields at most one UTF-16 unit per byte plus two per line; novels stay
 // well below this, so the text is not regrown. Untouched reserve costs no memory.
@@ -25,10 +50,7 @@ std::size_t ExpectedLength(std::uint64_t fileSize) {
 
 LoadedDocument Read(ByteStream& stream) {
     DocumentText document(ExpectedLength(stream.SizeHint()));
-    Cp936Decoder decoder;
     const auto buffer = std::make_unique_for_overwrite<char[]>(kChunkSize);
-    std::u16string decoded;
-    decoded.reserve(kChunkSize);
     std::size_t pending = 0; // bytes of a character cut off at the end of the last read
     for (;;) {
         FileError error;
@@ -39,9 +61,7 @@ LoadedDocument Read(ByteStream& stream) {
         }
         const bool last = n == 0;
         const std::size_t have = pending + n;
-        decoded.clear();
-        const std::size_t used = decoder.Decode({buffer.get(), have}, decoded, last);
-        document.Append(decoded);
+        const std::size_t used = document.AppendCp936({buffer.get(), have}, last);
         pending = have - used;
         std::memmove(buffer.get(), buffer.get() + used, pending);
         if (last) {
@@ -57,13 +77,22 @@ bool IsTxtPath(std::u16string_view path) {
     return path.ends_with(kTxtSuffix);
 }
 
+bool LoadTakesLong(std::uint64_t sizeHint) {
+    return sizeHint > kSlowBytesPerSecond / 1000 * kBlinkMilliseconds;
+}
+
 LoadedDocument LoadDocument(FileSource& files, std::u16string_view path) {
+    return LoadDocument(files, path, nullptr);
+}
+
+LoadedDocument LoadDocument(FileSource& files, std::u16string_view path, BusyCursor* busy) {
     try {
         FileError error;
         const std::unique_ptr<ByteStream> stream = files.Open(path, error);
         if (!stream) {
             return {{}, error};
         }
+        const BusyScope scope(LoadTakesLong(stream->SizeHint()) ? busy : nullptr);
         return Read(*stream);
     } catch (const std::bad_alloc&) {
         return {{}, {FileErrorKind::OutOfMemory, 0}};

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/file_source.h"
+#include "reader/controls.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -19,5 +21,15 @@ struct LoadedDocument {
 // Reads the file at `path` as code page 936 text into the document text (see
 // DocumentText). Linear in the file size.
 LoadedDocument LoadDocument(FileSource& files, std::u16string_view path);
+
+// Whether reading a file of `sizeHint` bytes may take longer than a blink (150 ms). It
+// is decided before reading, from the size alone, at a rate that a slow machine reading
+// a file not yet in memory still reaches, so a load that shows no busy cursor is one
+// the user does not notice.
+bool LoadTakesLong(std::uint64_t sizeHint);
+
+// The same, with `busy` (when not null) shown from after the file is opened until the
+// read ends, whether it succeeded or not, for files where LoadTakesLong.
+LoadedDocument LoadDocument(FileSource& files, std::u16string_view path, BusyCursor* busy);
 
 } // namespace lumio

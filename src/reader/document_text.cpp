@@ -1,21 +1,50 @@
 #include "reader/document_text.h"
 
+#include "platform/cp936.h"
+#include "platform/prefault.h"
+
+#include <algorithm>
+
 namespace lumio {
 
 namespace {
 
 constexpr char16_t kCr = u'\r';
 constexpr char16_t kLf = u'\n';
-constexpr std::u16string_view kLineSeparator = u"  ";
 
 bool IsTrimmed(char16_t c) {
     return c == u' ' || c == u'\u3000';
 }
 
+// What new room is filled with before it is written. Copying it is many times faster
+// than the unit-by-unit fill of resize, which would otherwise cost more than decoding.
+constexpr std::size_t kZeroUnits = std::size_t{1} << 15;
+const char16_t kZeros[kZeroUnits] = {};
+
+// The reserve is given its pages this far ahead of the text, so that a load takes few
+// page faults but never holds much more memory than its text.
+constexpr std::size_t kPrefaultUnits = std::size_t{4} << 20;
+
 } // namespace
 
 DocumentText::DocumentText(std::size_t expectedLength) {
     text_.reserve(expectedLength);
+}
+
+char16_t* DocumentText::Room(std::size_t units) {
+    if (text_.data() != prefaulted_.data) {
+        prefaulted_ = {text_.data(), text_.size()}; // a new buffer: what was copied has pages
+    }
+    if (length_ + units > prefaulted_.units && text_.capacity() > prefaulted_.units) {
+        const std::size_t n = std::min(kPrefaultUnits, text_.capacity() - prefaulted_.units);
+        PrefaultForWriting(text_.data() + prefaulted_.units, n * sizeof(char16_t));
+        prefaulted_.units += n;
+    }
+    // Only the new room is filled: each unit is filled once over the whole load.
+    for (std::size_t size = length_ + units; text_.size() < size;) {
+        text_.append(kZeros, std::min(kZeroUnits, size - text_.size()));
+    }
+    return text_.data() + length_;
 }
 
 void DocumentText::Append(std::u16string_view piece) {
@@ -43,8 +72,55 @@ void DocumentText::Append(std::u16string_view piece) {
     }
 }
 
+std::size_t DocumentText::AppendCp936(std::string_view bytes, bool last) {
+    std::size_t i = 0;
+    if (afterCr_ && !bytes.empty()) {
+        afterCr_ = false;
+        if (bytes[0] == '\n') {
+            i = 1;
+        }
+    }
+    // Each byte gives at most one unit; a line of k bytes and its CR at most k + 2, so
+    // one room of 1.5 units a byte holds the whole piece.
+    Room(bytes.size() + bytes.size() / 2 + 2);
+    while (i < bytes.size()) {
+        if (inLeadingBlanks_) {
+            while (i < bytes.size() && bytes[i] == ' ') {
+                ++i; // the common indent, without decoding
+            }
+            char16_t c = 0;
+            std::size_t n = 0;
+            while ((n = DecodeFirstCp936(bytes.substr(i), last, c)) != 0 && IsTrimmed(c)) {
+                i += n;
+            }
+            if (n == 0) {
+                return i; // all blank so far, or a cut-off character
+            }
+            inLeadingBlanks_ = false;
+        }
+        // Byte 0x0D is CR and nothing else (it is never the trail of a pair), so the
+        // decoder stops at each line end, where a character always starts.
+        const Cp936Progress progress =
+            DecodeCp936Into(bytes.substr(i), text_.data() + length_, last, '\r');
+        length_ += progress.written;
+        i += progress.used;
+        if (i == bytes.size() || bytes[i] != '\r') {
+            return i; // the end, or a character cut off at the end
+        }
+        EndLine();
+        ++i;
+        if (i == bytes.size()) {
+            afterCr_ = true;
+        } else if (bytes[i] == '\n') {
+            ++i;
+        }
+    }
+    return i;
+}
+
 std::u16string DocumentText::Finish() {
     EndLine();
+    text_.resize(length_);
     return std::move(text_);
 }
 
@@ -60,19 +136,21 @@ void DocumentText::AppendToLine(std::u16string_view piece) {
         }
         inLeadingBlanks_ = false;
     }
-    text_.append(piece);
+    std::copy(piece.begin(), piece.end(), Room(piece.size()));
+    length_ += piece.size();
 }
 
 void DocumentText::EndLine() {
-    std::size_t end = text_.size();
-    while (end > lineStart_ && IsTrimmed(text_[end - 1])) {
-        --end;
+    while (length_ > lineStart_ && IsTrimmed(text_[length_ - 1])) {
+        --length_;
     }
-    text_.resize(end);
-    if (end > lineStart_) {
-        text_.append(kLineSeparator);
+    if (length_ > lineStart_) {
+        char16_t* const separator = Room(2);
+        separator[0] = u' ';
+        separator[1] = u' ';
+        length_ += 2;
     }
-    lineStart_ = text_.size();
+    lineStart_ = length_;
     inLeadingBlanks_ = true;
 }
 

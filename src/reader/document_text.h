@@ -6,10 +6,10 @@
 
 namespace lumio {
 
-// Builds the document text from decoded file text, fed in pieces of any size: every
-// non-blank line, trimmed, followed by two spaces, with no line breaks. A line ends at
-// CR or CR LF; a lone LF is an ordinary character. Trimming takes U+0020 and U+3000
-// (the ideographic space that indents Chinese paragraphs) from both ends; tabs stay.
+// Builds the document text from file text, fed in pieces of any size: every non-blank
+// line, trimmed, followed by two spaces, with no line breaks. A line ends at CR or
+// CR LF; a lone LF is an ordinary character. Trimming takes U+0020 and U+3000 (the
+// ideographic space that indents Chinese paragraphs) from both ends; tabs stay.
 //
 // Lines are written straight into the result, so the work is linear in the text and a
 // line of any length is never copied on its own.
@@ -18,16 +18,33 @@ public:
     // `expectedLength` reserves room up front to spare regrowing a large text.
     explicit DocumentText(std::size_t expectedLength = 0);
 
+    // Decoded text.
     void Append(std::u16string_view piece);
+
+    // Code page 936 bytes, decoded straight into the text: a load makes one pass over
+    // the file with no decoded copy of it. Returns how many bytes it used; when `last`
+    // is false a character cut off at the end is left unused, to be passed again in
+    // front of the next bytes. Gives the text that Append(DecodeCp936(...)) gives.
+    std::size_t AppendCp936(std::string_view bytes, bool last);
 
     // Ends the last line and hands over the text.
     std::u16string Finish();
 
 private:
+    // Makes room for `units` more units after the text and returns where they go.
+    char16_t* Room(std::size_t units);
     void AppendToLine(std::u16string_view piece);
     void EndLine();
 
+    // The first length_ units are the text; the rest is room already written once, so
+    // that decoding can write into it without filling it first.
     std::u16string text_;
+    std::size_t length_ = 0;
+    // How much of the buffer at `data` has been given its pages ahead of writing.
+    struct Prefaulted {
+        const char16_t* data = nullptr;
+        std::size_t units = 0;
+    } prefaulted_;
     std::size_t lineStart_ = 0;
     bool inLeadingBlanks_ = true;
     bool afterCr_ = false;

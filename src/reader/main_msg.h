@@ -19,6 +19,7 @@ struct MainMsgControls {
     OpenDialog& dlg1;
     MessageBox& messageBox;
     FileSource& files;
+    BusyCursor* busyCursor = nullptr; // shown during long loads, where there is one
 };
 
 // The reader window without its toolkit: its state and the handlers of its controls'

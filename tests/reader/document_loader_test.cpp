@@ -1,6 +1,7 @@
 #include "fake_controls.h"
 #include "reader/document_loader.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace lumio::testing {
@@ -78,6 +79,42 @@ TEST(DocumentLoaderTest, FiftyMegabytesWithoutALineBreak) {
     ASSERT_EQ(loaded.text.size(), (25u << 20) + 2);
     EXPECT_EQ(loaded.text.find_first_not_of(u'中'), (25u << 20) - 1);
     EXPECT_EQ(loaded.text.substr(loaded.text.size() - 3), u"\uFFFD  ");
+}
+
+TEST(DocumentLoaderTest, OnlyFilesBeyondWhatASlowReadDoesInABlinkTakeLong) {
+    const std::pair<std::uint64_t, bool> cases[] = {
+        {0, false},         {1 << 20, false},  {15'000'000, false},
+        {15'000'001, true}, {100 << 20, true}, {UINT64_MAX, true},
+    };
+    for (const auto& [size, takesLong] : cases) {
+        EXPECT_EQ(LoadTakesLong(size), takesLong) << size;
+    }
+}
+
+TEST(DocumentLoaderTest, BusyCursorShowsAroundTheReadOfALargeFileOnly) {
+    using ::testing::ElementsAre;
+    CallLog log;
+    FakeBusyCursor busy(log);
+    FakeFileSource files(&log);
+    files.files[u"big.txt"].bytes = "\xd6\xd0";
+    files.files[u"big.txt"].sizeHint = 15'000'001;
+    files.files[u"small.txt"].bytes = "x";
+    files.files[u"small.txt"].sizeHint = 15'000'000;
+    files.files[u"failing.txt"] = FailingRead("abc", 1);
+    files.files[u"failing.txt"].sizeHint = 1ull << 30;
+    files.files[u"locked.txt"] = FailingOpen(FileErrorKind::AccessDenied, 13);
+
+    EXPECT_EQ(LoadDocument(files, u"big.txt", &busy).text, u"中  ");
+    EXPECT_THAT(log.Take(), ElementsAre("open big.txt", "busy.Show", "busy.Hide"));
+    EXPECT_EQ(LoadDocument(files, u"small.txt", &busy).text, u"x  ");
+    EXPECT_THAT(log.Take(), ElementsAre("open small.txt"));
+    // A failed read still gives the cursor back; a file that does not open never shows it.
+    EXPECT_EQ(LoadDocument(files, u"failing.txt", &busy).error.kind, FileErrorKind::ReadFailed);
+    EXPECT_THAT(log.Take(), ElementsAre("open failing.txt", "busy.Show", "busy.Hide"));
+    EXPECT_EQ(LoadDocument(files, u"locked.txt", &busy).error.kind, FileErrorKind::AccessDenied);
+    EXPECT_THAT(log.Take(), ElementsAre("open locked.txt"));
+    // Without a cursor a large file loads all the same.
+    EXPECT_EQ(LoadDocument(files, u"big.txt", nullptr).text, u"中  ");
 }
 
 } // namespace

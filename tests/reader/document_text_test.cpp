@@ -1,6 +1,10 @@
+#include "platform/cp936.h"
 #include "reader/document_text.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace lumio {
 namespace {
@@ -66,6 +70,99 @@ TEST(DocumentTextTest, LongLineIsKeptWhole) {
     const std::u16string document = text.Finish();
     ASSERT_EQ(document.size(), line.size() + 2);
     EXPECT_EQ(document.compare(0, line.size(), line), 0);
+}
+
+// Decoding as the loader does: bytes in pieces, each cut-off character passed again.
+std::u16string BuildFromBytes(std::string_view bytes, const std::vector<std::size_t>& cuts) {
+    DocumentText text;
+    std::string pending;
+    std::size_t from = 0;
+    for (std::size_t k = 0; k <= cuts.size(); ++k) {
+        const std::size_t to = k < cuts.size() ? cuts[k] : bytes.size();
+        pending += bytes.substr(from, to - from);
+        from = to;
+        const bool last = k == cuts.size();
+        const std::size_t used = text.AppendCp936(pending, last);
+        EXPECT_LE(pending.size() - used, last ? 0u : 1u) << "at most a lead byte waits";
+        pending.erase(0, used);
+    }
+    return text.Finish();
+}
+
+// Bytes whose decoding meets every rule: CR, LF, CR LF, spaces, ideographic spaces
+// (A1 A1), a lone A1, pairs, leads before a CR or a bad trail, NUL, 0x80, 0xFF, ASCII.
+const std::string kByteCases[] = {
+    "\xa1\xa1\xa1\xa1\xd6\xd0\xce\xc4\r\n\x80 1\r\n\r\n\xc4\xa9",
+    "  Hello  \r\n\r\n   \r\nWorld",
+    "\xa1\xa1 \xa1\xa1x\xa1\xa1 \r\xa1\xa1\r",
+    "\xa1\r\n\xa1\xa1\xa1",
+    "\xd6\r\xd6\n\xd6",
+    "a\r\r\nb\n\r\n\n",
+    std::string("\0 \0\r\x81\x7f\xff\xff\r\n", 11),
+    "\t\xa1\xa1x\xa1\xa1\t\r\n",
+    "\x81\x81\x40 \xa1\xa1\xa1",
+    "0123456789abcdef0123456789abcdef\xd6\xd0  \r\n    \xa1\xb0quote\xa1\xb1",
+    "",
+};
+
+TEST(DocumentTextTest, BytesDecodeIntoTheTextThatDecodedTextGives) {
+    for (const auto& bytes : kByteCases) {
+        const std::u16string expected = Build({DecodeCp936(bytes)});
+        EXPECT_EQ(BuildFromBytes(bytes, {}), expected) << bytes;
+        for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
+            EXPECT_EQ(BuildFromBytes(bytes, {cut}), expected) << bytes << " cut at " << cut;
+        }
+        std::vector<std::size_t> everyByte;
+        for (std::size_t cut = 1; cut < bytes.size(); ++cut) {
+            everyByte.push_back(cut);
+        }
+        EXPECT_EQ(BuildFromBytes(bytes, everyByte), expected) << bytes << " byte by byte";
+    }
+}
+
+TEST(DocumentTextTest, RandomBytesDecodeIntoTheTextThatDecodedTextGives) {
+    static const char* const kAlphabet[] = {"\r",
+                                            "\n",
+                                            " ",
+                                            "\xa1",
+                                            "\xa1\xa1",
+                                            "\xd6\xd0",
+                                            "\x81",
+                                            "\x7f",
+                                            "\xff",
+                                            "\x80",
+                                            "x",
+                                            "\t",
+                                            "0123456789abcdefghij"};
+    std::uint32_t state = 12345;
+    const auto next = [&](std::uint32_t bound) {
+        state = state * 1664525u + 1013904223u;
+        return (state >> 8) % bound;
+    };
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes;
+        const std::uint32_t parts = next(60);
+        for (std::uint32_t p = 0; p < parts; ++p) {
+            bytes += kAlphabet[next(std::size(kAlphabet))];
+        }
+        std::vector<std::size_t> cuts;
+        for (std::size_t at = next(8); at < bytes.size(); at += 1 + next(12)) {
+            cuts.push_back(at);
+        }
+        EXPECT_EQ(BuildFromBytes(bytes, cuts), Build({DecodeCp936(bytes)})) << bytes;
+    }
+}
+
+TEST(DocumentTextTest, LongByteLineOutgrowsTheReserve) {
+    // Room grows past the reserve while one line is decoded; nothing may be lost.
+    std::string bytes(1'000'000, 'a');
+    bytes += "\xd6\xd0\r\n";
+    DocumentText text(16);
+    EXPECT_EQ(text.AppendCp936(bytes, true), bytes.size());
+    const std::u16string document = text.Finish();
+    ASSERT_EQ(document.size(), 1'000'003u);
+    EXPECT_EQ(document.find_first_not_of(u'a'), 1'000'000u);
+    EXPECT_EQ(document.substr(1'000'000), u"\u4E2D  ");
 }
 
 } // namespace

@@ -74,7 +74,9 @@ public:
         return n;
     }
 
-    std::uint64_t SizeHint() const override { return file_.bytes.size(); }
+    std::uint64_t SizeHint() const override {
+        return file_.sizeHint == UINT64_MAX ? file_.bytes.size() : file_.sizeHint;
+    }
 
 private:
     const FakeFile& file_;

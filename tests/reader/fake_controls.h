@@ -4,6 +4,7 @@
 #include "reader/controls.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -81,6 +82,16 @@ private:
     CallLog& log_;
 };
 
+class FakeBusyCursor : public BusyCursor {
+public:
+    explicit FakeBusyCursor(CallLog& log) : log_(log) {}
+    void Show() override { log_.Add("busy.Show"); }
+    void Hide() override { log_.Add("busy.Hide"); }
+
+private:
+    CallLog& log_;
+};
+
 class FakeDropData : public DropData {
 public:
     bool HasFileList() const override { return hasFileList; }
@@ -96,7 +107,8 @@ struct FakeFile {
     FileError openError;              // set: Open fails with it
     std::size_t failAfter = SIZE_MAX; // a read reaching this offset fails with readError
     FileError readError{FileErrorKind::ReadFailed, 5};
-    std::size_t readSize = SIZE_MAX; // most bytes one Read delivers
+    std::size_t readSize = SIZE_MAX;     // most bytes one Read delivers
+    std::uint64_t sizeHint = UINT64_MAX; // the size the stream tells; UINT64_MAX: bytes.size()
 };
 
 inline FakeFile FailingOpen(FileErrorKind kind, int code) {

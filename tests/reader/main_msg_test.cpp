@@ -67,6 +67,24 @@ TEST_F(MainMsgTest, AcceptedLoadResetsStateAndStartsReading) {
     }
 }
 
+TEST(MainMsgBusyCursorTest, LongLoadShowsTheBusyCursorAndKeepsTheStepsInOrder) {
+    CallLog log;
+    FakeViewer viewer{log};
+    FakeTimer timer{log};
+    FakeSlider slider;
+    FakeDialog dialog{log};
+    FakeMessageBox messageBox{log};
+    FakeFileSource files{&log};
+    FakeBusyCursor busy{log};
+    MainMsg window{{viewer, timer, slider, slider, dialog, messageBox, files, &busy}};
+    files.files[u"/big.txt"].bytes = "big";
+    files.files[u"/big.txt"].sizeHint = 200'000'000;
+    window.OpenTxt(u"/big.txt");
+    EXPECT_THAT(log.Take(), ElementsAre("rtxt1.Text=", "open /big.txt", "busy.Show", "busy.Hide",
+                                        "trm1.Enabled=true", "trm1.Enabled=true"));
+    EXPECT_EQ(window.txt2(), u"big  ");
+}
+
 TEST_F(MainMsgTest, LoadKeepsSpeedAndInterval) {
     timer.interval = 84;
     slider1.value = 8;

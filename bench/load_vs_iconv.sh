@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# bench/load_vs_iconv.sh <build-dir> [runs] [--gigabyte]
+# Whole process against whole process: `lumio-tty --trace 0 FILE` (load the document,
+# print its length, exit) and `iconv -f CP936 -t UTF-16LE FILE > /dev/null`, run in turn
+# on the same warm file, `runs` times each (default 11). Prints the medians of the wall
+# times, their ratio and each side's peak resident size against the file size, for the
+# 100 MiB GBK novel of bench_reader_load and a 100 MiB mostly-ASCII English text; with
+# --gigabyte also a 1 GiB GBK novel (written under /tmp and removed afterwards). A
+# measured run, not a test: use an optimised build.
+set -euo pipefail
+build="$(cd "$1" && pwd)"
+runs="${2:-11}"
+gigabyte="${3:-}"
+tty="$build/tools/lumio-tty"
+writer="$build/bench/bench_write_text"
+for tool in "$tty" "$writer" /usr/bin/time; do
+    [ -x "$tool" ] || { echo "missing $tool (build lumio-tty and bench_write_text)"; exit 1; }
+done
+command -v iconv >/dev/null || { echo "missing iconv"; exit 1; }
+
+tmp="${TMPDIR:-/tmp}"
+scratch="$(mktemp -d)"
+big="$tmp/lumio-bench-novel-1g.txt"
+trap 'rm -rf "$scratch" "$big"' EXIT
+
+# ensure FILE KIND BYTES: writes the generated text unless a file of that size is there.
+ensure() {
+    if [ "$(stat -c %s "$1" 2>/dev/null || echo 0)" -lt "$3" ]; then
+        "$writer" "$2" "$3" "$1"
+    fi
+}
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# measure LABEL FILE: interleaved runs, then one line of figures.
+measure() {
+    local label="$1" file="$2" i
+    : >"$scratch/lumio"
+    : >"$scratch/iconv"
+    cat "$file" >/dev/null # warm the page cache for both sides
+    for ((i = 0; i < runs; i++)); do
+        /usr/bin/time -f "%e %M" -o "$scratch/t" "$tty" --trace 0 "$file" >/dev/null
+        cat "$scratch/t" >>"$scratch/lumio"
+        /usr/bin/time -f "%e %M" -o "$scratch/t" iconv -f CP936 -t UTF-16LE "$file" >/dev/null
+        cat "$scratch/t" >>"$scratch/iconv"
+    done
+    local bytes lumio_s iconv_s lumio_kb iconv_kb
+    bytes=$(stat -c %s "$file")
+    lumio_s=$(awk '{ print $1 }' "$scratch/lumio" | median)
+    iconv_s=$(awk '{ print $1 }' "$scratch/iconv" | median)
+    lumio_kb=$(awk '{ print $2 }' "$scratch/lumio" | median)
+    iconv_kb=$(awk '{ print $2 }' "$scratch/iconv" | median)
+    awk -v l="$label" -v b="$bytes" -v ls="$lumio_s" -v is="$iconv_s" -v lk="$lumio_kb" \
+        -v ik="$iconv_kb" -v n="$runs" 'BEGIN {
+        printf "%-22s %6.0f MB  lumio %.3f s  iconv %.3f s  time ratio %.2fx  peak RSS %.2fx file (iconv %.2fx)  [%d runs]\n",
+            l, b / 1e6, ls, is, (is > 0 ? ls / is : 0), lk * 1024 / b, ik * 1024 / b, n }'
+}
+
+novel="$tmp/lumio-bench-novel.txt"
+english="$tmp/lumio-bench-english.txt"
+ensure "$novel" novel $((100 << 20))
+ensure "$english" english $((100 << 20))
+measure "GBK novel" "$novel"
+measure "English (mostly ASCII)" "$english"
+if [ "$gigabyte" = "--gigabyte" ]; then
+    ensure "$big" novel $((1 << 30))
+    measure "GBK novel, 1 GiB" "$big"
+fi

@@ -14,8 +14,8 @@ packages=(
     # the Windows programs: the cross compiler, GoogleTest's sources to build with it,
     # Wine to run their tests, ccache for the second tree of every build
     g++-mingw-w64-x86-64-posix googletest wine wine64 ccache
-    # the Windows installer
-    nsis
+    # the release files: the Debian package's dependency list, the zip, the installer
+    dpkg-dev zip unzip nsis
 )
 
 missing=()

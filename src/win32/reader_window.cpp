@@ -16,6 +16,10 @@ constexpr wchar_t kClassName[] = L"LumioReader";
 // returned, and the focus moves that SendKeys asks for.
 constexpr UINT kApplyVisibility = WM_APP + 1;
 constexpr UINT kMoveFocus = WM_APP + 2;
+// The timer that says the topmost state again once the window manager has the window.
+constexpr UINT_PTR kStatesTimer = 2;
+constexpr UINT kStatesDelayMs = 150;
+constexpr int kStatesRepeats = 3;
 
 std::int64_t NowNs() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
@@ -320,7 +324,17 @@ void ReaderWindow::SetWindowPos(std::int32_t insertAfter, std::uint32_t flags) {
     } else {
         return;
     }
+    topmost_ = after == HWND_TOPMOST;
     ::SetWindowPos(hwnd_, after, 0, 0, 0, 0, flags | SWP_NOACTIVATE);
+}
+
+// An X11 window manager busy with an earlier withdrawal of the window can drop the
+// state the system set as the window was mapped; said again, it sticks.
+void ReaderWindow::ApplyTopmost() {
+    if (topmost_ && ::IsWindowVisible(hwnd_)) {
+        ::SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        ::SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
 }
 
 // Showing and hiding take effect once the handler that asked has returned: the load
@@ -349,6 +363,8 @@ void ReaderWindow::ApplyVisibility() {
     ::ShowWindow(hwnd_, SW_SHOW);
     ::SetForegroundWindow(hwnd_);
     ::UpdateWindow(hwnd_);
+    statesRepeats_ = kStatesRepeats;
+    ::SetTimer(hwnd_, kStatesTimer, kStatesDelayMs, nullptr);
     if (shownAtNs_ == 0) {
         shownAtNs_ = NowNs();
     }
@@ -462,6 +478,11 @@ LRESULT ReaderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         if (wParam == WinTimer::kId) {
             timer_.Fire();
+        } else if (wParam == kStatesTimer) {
+            ApplyTopmost();
+            if (--statesRepeats_ <= 0) {
+                ::KillTimer(hwnd_, kStatesTimer);
+            }
         }
         return 0;
     case WM_HSCROLL:

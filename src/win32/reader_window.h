@@ -102,6 +102,7 @@ private:
     TrackbarSlider* slider(std::u16string_view name) const;
     HICON IconFor(IconHandle handle, bool small) const;
     void ApplyVisibility();
+    void ApplyTopmost();
     void MoveFocus(bool back);
     bool RouteAccessKey(char16_t key);
     void RepaintButtons();
@@ -123,6 +124,8 @@ private:
     bool wantVisible_ = false;
     bool visibilityQueued_ = false;
     bool unloaded_ = false;
+    bool topmost_ = false;
+    int statesRepeats_ = 0;
 
     WinFonts fonts_;
     GdiTextPainter text_{fonts_};

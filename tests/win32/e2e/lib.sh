@@ -1,0 +1,35 @@
+# The Windows program's end-to-end tests: the Linux tests' desktop (Xvfb, openbox,
+# trayer) with lumio.exe under Wine in a private prefix made once per script run.
+# Usage: source it, then win_init "$1" "$2"  (the Windows build dir, the source dir).
+source "$(dirname "${BASH_SOURCE[0]}")/../../e2e/lib.sh"
+
+win_init() {
+    local build="$1" source="$2"
+    e2e_need wine
+    WIN_LOADER=/usr/lib/wine/wine64
+    [ -x "$WIN_LOADER" ] || WIN_LOADER="$(command -v wine64 || command -v wine)"
+    e2e_init "$build" "$source"
+    WIN_EXE="$E2E_BUILD/lumio.exe"
+    [ -f "$WIN_EXE" ] || { echo "FAIL: no $WIN_EXE"; exit 1; }
+    export WINEPREFIX="$E2E_WORK/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    # Helpers of the Linux build (the click target), where there is one.
+    WIN_LINUX_BUILD="${LUMIO_LINUX_BUILD:-$E2E_SOURCE/build}"
+    # e2e_start_lumio runs $E2E_LUMIO: here lumio.exe under Wine.
+    E2E_LUMIO="$E2E_WORK/lumio"
+    printf '#!/bin/sh\nexec "%s" "%s" "$@"\n' "$WIN_LOADER" "$WIN_EXE" >"$E2E_LUMIO"
+    chmod +x "$E2E_LUMIO"
+}
+
+# The prefix is made before the clock starts, so start-up times are the program's own.
+win_prefix() {
+    "$WIN_LOADER" wineboot -i >/dev/null 2>&1
+    "$WIN_LOADER" wineserver -w 2>/dev/null || true
+}
+
+# The tray icons Wine docked in trayer: one line per icon window.
+win_tray_icons() {
+    local w
+    for w in $(xdotool search --class trayer); do
+        xwininfo -id "$w" -children 2>/dev/null | grep -E '^ +0x[0-9a-f]+ ' || true
+    done
+}

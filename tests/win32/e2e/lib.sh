@@ -23,13 +23,27 @@ win_init() {
 # The prefix is made before the clock starts, so start-up times are the program's own.
 win_prefix() {
     "$WIN_LOADER" wineboot -i >/dev/null 2>&1
-    "$WIN_LOADER" wineserver -w 2>/dev/null || true
+    local server
+    server="$(command -v wineserver || echo /usr/lib/wine/wineserver)"
+    [ -x "$server" ] && "$server" -w 2>/dev/null
+    return 0
 }
 
-# The tray icons Wine docked in trayer: one line per icon window.
+# The tray icons Wine docked in trayer (windows of Wine's shell, explorer.exe, inside
+# trayer's panel): one line per icon window.
 win_tray_icons() {
     local w
     for w in $(xdotool search --class trayer); do
-        xwininfo -id "$w" -children 2>/dev/null | grep -E '^ +0x[0-9a-f]+ ' || true
+        xwininfo -id "$w" -tree 2>/dev/null | grep -E '"explorer.exe"\)  [0-9]+x[0-9]+\+0\+0' || true
     done
+}
+
+# Windows of Wine's shell outside the panel that are wide enough to be a balloon.
+win_balloons() {
+    xwininfo -root -tree | grep -E '"explorer.exe"\)  [0-9]+x[0-9]+' |
+        awk '{split($(NF-1), g, "[x+]"); if (g[1] > 100) print}'
+}
+
+win_balloons_shown() {
+    [ -n "$(win_balloons)" ]
 }

@@ -43,6 +43,8 @@ done
 
 icons="$(win_tray_icons)"
 [ -n "$icons" ] && e2e_pass "tray icon docked" || e2e_fail "no tray icon in trayer"
+# Wine's shell brings the balloon up a moment after the icon.
+e2e_wait_for 8 win_balloons_shown && e2e_pass "balloon shown" || e2e_fail "no balloon"
 
 # Key pixels show what is below; the viewer and the strip do not.
 below="$(e2e_pixel "$E2E_SHOTS/desktop.png" $((WX + 300)) $((WY + 110)))"
@@ -94,6 +96,7 @@ e2e_shot window-dragged
 
 # The tray icon: right button hides the window, left shows it again.
 icon="$(win_tray_icons | head -n1 | awk '{print $1}')"
+[ -n "$icon" ] || e2e_fail "no tray icon to click"
 if [ -n "$icon" ]; then
     xdotool mousemove --window "$icon" 8 8 click 3
     e2e_wait_for 5 sh -c "! xdotool search --onlyvisible --name '^Lumio V3$' | grep -q ." &&

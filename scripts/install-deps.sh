@@ -11,6 +11,9 @@ packages=(
     # its end-to-end tests: a virtual X server, window manager, tray host, input and
     # screenshots
     xvfb openbox trayer xdotool imagemagick x11-utils x11-xserver-utils
+    # the Windows programs: the cross compiler, GoogleTest's sources to build with it,
+    # Wine to run their tests, ccache for the second tree of every build
+    g++-mingw-w64-x86-64-posix googletest wine wine64 ccache
     # the release files: the Debian package's dependency list, the zip, the installer
     dpkg-dev zip unzip nsis
 )

@@ -16,7 +16,8 @@ fail() {
 
 deb="$dist/lumio_${version}_amd64.deb"
 contents="$(dpkg-deb -c "$deb" | awk '{print $6}')"
-for f in ./usr/bin/lumio ./usr/bin/lumio-tty ./usr/bin/qxrender ./usr/share/applications/lumio.desktop \
+for f in ./usr/bin/lumio ./usr/bin/lumio-tty ./usr/bin/qxrender ./usr/bin/qxinput \
+    ./usr/share/applications/lumio.desktop \
     ./usr/share/icons/hicolor/128x128/apps/lumio.png ./usr/share/icons/hicolor/16x16/apps/lumio.png; do
     grep -qx -- "$f" <<<"$contents" || fail "the package lacks $f"
 done

@@ -1,7 +1,7 @@
 // lumio-tty: the reader's ticker in a terminal, and its scriptable face (--trace).
 
 #include "live.h"
-#include "platform/posix_file_source.h"
+#include "platform/native_file_source.h"
 #include "platform/utf.h"
 #include "reader/main_msg.h"
 #include "trace.h"
@@ -14,6 +14,15 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+// shellapi.h builds on the declarations of windows.h
+#include <shellapi.h>
+#endif
 
 namespace {
 
@@ -102,7 +111,7 @@ int Run(const Options& options) {
     TtySlider startSlider(0);
     NoDialog dialog;
     StderrMessageBox messageBox;
-    PosixFileSource files;
+    NativeFileSource files;
     MainMsg window({viewer, timer, speedSlider, startSlider, dialog, messageBox, files});
 
     // The window's initial reading state: 200 ms, off, the speed slider showing 5.
@@ -128,9 +137,38 @@ int Run(const Options& options) {
     return RunLive({window, timer, viewer, speedSlider});
 }
 
+#ifdef _WIN32
+// The arguments as the system holds them (UTF-16), in UTF-8 like on other systems: the
+// narrow argv would pass every name through the ANSI code page and lose characters.
+std::vector<std::string> Utf8Arguments() {
+    int count = 0;
+    wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 0; i < count; ++i) {
+        const std::wstring_view arg = wide[i];
+        arguments.push_back(ToUtf8(std::u16string(arg.begin(), arg.end())));
+    }
+    ::LocalFree(wide);
+    return arguments;
+}
+#endif
+
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // Traces and messages are UTF-8 bytes with bare line feeds, as on other systems.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    std::vector<std::string> arguments = Utf8Arguments();
+    std::vector<char*> pointers;
+    for (std::string& arg : arguments) {
+        pointers.push_back(arg.data());
+    }
+    pointers.push_back(nullptr);
+    argc = static_cast<int>(arguments.size());
+    argv = pointers.data();
+#endif
     Options options;
     const std::string error = Parse(argc, argv, options);
     if (options.help) {

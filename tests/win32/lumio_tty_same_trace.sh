@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# lumio-tty.exe under Wine must print, byte for byte, what the Linux lumio-tty prints
+# for the same document: the sample, every document under tests/data and generated ones
+# (line ends, GBK with bad bytes, control characters, sliders, refusals).
+# Usage: lumio_tty_same_trace.sh <windows-build-dir> <source-dir> <linux-build-dir>
+set -uo pipefail
+source "$(dirname "$0")/../tools/lib.sh"
+linux_tty="$(cd "$3" && pwd)/tools/lumio-tty"
+[ -x "$linux_tty" ] || { echo "no Linux lumio-tty in $3 (build it first)"; exit 1; }
+wine_run="$TOOL_SOURCE/cmake/wine-run.sh"
+
+# Generated documents beside the checked-in ones. The GBK one keeps to characters every
+# code page 936 table maps alike; where tables differ is cp936_system_table's business.
+mkdir "$work/gen"
+printf 'ABCDEFGH' >"$work/gen/ten.txt"
+long=""
+while [ ${#long} -lt 9998 ]; do long+="The quick brown fox jumps over the lazy dog. "; done
+printf '%s' "${long:0:9998}" >"$work/gen/long.txt"
+: >"$work/gen/empty.txt"
+printf '  \r\n\r\n\xa1\xa1 \xa1\xa1\r\n   ' >"$work/gen/blank.txt"
+printf 'a\rb\nc\r\n' >"$work/gen/ends.txt"
+printf '\xa1\xa1\xd6\xd0\xff\x81\x30\x80\xfe\x7f\xb0\xa1\r\n\x81' >"$work/gen/gbk.txt"
+printf 'q"b\\c\td\x00e\x1bf\x7f' >"$work/gen/ctl.txt"
+printf 'x' >"$work/gen/upper.TXT"
+
+# case|arguments (the document last); one Wine start runs them all through cmd.
+cases=()
+add() { cases+=("$1|$2"); }
+add sample "--trace 1500 $TOOL_SOURCE/data/sample.txt"
+while IFS= read -r doc; do
+    add "data-${#cases[@]}" "--trace 40 $doc"
+done < <(find "$TOOL_SOURCE/tests/data" -name '*.txt' | sort)
+for doc in ten empty blank ends gbk ctl; do add "$doc" "--trace 1000 $work/gen/$doc.txt"; done
+add change-over "--trace 215 $work/gen/long.txt"
+for v in 0 3 7 10; do add "sliders-$v" "--speed $v --start $v --trace 3 $work/gen/long.txt"; done
+add refusal "--trace 5 $work/gen/upper.TXT"
+add usage "--speed 11 $work/gen/ten.txt"
+
+script="$work/run.cmd"
+printf '@echo off\r\n' >"$script"
+for i in "${!cases[@]}"; do
+    args="${cases[$i]#*|}"
+    winargs=""
+    for a in $args; do
+        case "$a" in /*) winargs+=" Z:${a//\//\\}" ;; *) winargs+=" $a" ;; esac
+    done
+    printf '"%s"%s >"%s" 2>"%s"\r\necho %%ERRORLEVEL%% >"%s"\r\n' \
+        "Z:${TOOL_BUILD//\//\\}\\tools\\lumio-tty.exe" "$winargs" \
+        "Z:${work//\//\\}\\$i.wout" "Z:${work//\//\\}\\$i.werr" "Z:${work//\//\\}\\$i.wrc" \
+        >>"$script"
+done
+printf 'exit /b 0\r\n' >>"$script"
+"$wine_run" cmd /c "Z:${script//\//\\}" </dev/null || fail "cmd did not run the cases"
+
+for i in "${!cases[@]}"; do
+    name="${cases[$i]%%|*}"
+    # shellcheck disable=SC2086
+    "$linux_tty" ${cases[$i]#*|} >"$work/$i.lout" 2>"$work/$i.lerr" </dev/null
+    echo $? >"$work/$i.lrc"
+    cmp -s "$work/$i.lout" "$work/$i.wout" ||
+        { fail "$name: stdout differs"; diff <(head -c 2000 "$work/$i.lout") <(head -c 2000 "$work/$i.wout") | head -6; }
+    [ "$(tr -d ' \r' <"$work/$i.wrc")" = "$(cat "$work/$i.lrc")" ] ||
+        fail "$name: exit status $(tr -d ' \r' <"$work/$i.wrc"), Linux $(cat "$work/$i.lrc")"
+    # Messages name no paths in these cases, so they must match too.
+    case "$name" in refusal | usage)
+        cmp -s "$work/$i.lerr" "$work/$i.werr" || fail "$name: stderr differs: $(cat "$work/$i.werr")" ;;
+    esac
+done
+[ -s "$work/0.lout" ] || fail "the sample gave no trace"
+finish "lumio-tty.exe traces equal the Linux ones in ${#cases[@]} cases"

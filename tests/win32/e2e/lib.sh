@@ -9,6 +9,7 @@ win_init() {
     WIN_LOADER=/usr/lib/wine/wine64
     [ -x "$WIN_LOADER" ] || WIN_LOADER="$(command -v wine64 || command -v wine)"
     e2e_init "$build" "$source"
+    trap win_cleanup EXIT
     WIN_EXE="$E2E_BUILD/lumio.exe"
     [ -f "$WIN_EXE" ] || { echo "FAIL: no $WIN_EXE"; exit 1; }
     export WINEPREFIX="$E2E_WORK/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -18,6 +19,14 @@ win_init() {
     E2E_LUMIO="$E2E_WORK/lumio"
     printf '#!/bin/sh\nexec "%s" "%s" "$@"\n' "$WIN_LOADER" "$WIN_EXE" >"$E2E_LUMIO"
     chmod +x "$E2E_LUMIO"
+}
+
+# Wine's server of this prefix goes first, then the desktop.
+win_cleanup() {
+    local server
+    server="$(command -v wineserver || echo /usr/lib/wine/wineserver)"
+    [ -x "$server" ] && [ -d "${WINEPREFIX:-}" ] && "$server" -k 2>/dev/null
+    e2e_cleanup
 }
 
 # The prefix is made before the clock starts, so start-up times are the program's own.

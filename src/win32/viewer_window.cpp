@@ -12,12 +12,15 @@ namespace {
 constexpr wchar_t kClassName[] = L"LumioViewer";
 constexpr int kMargin = 4;
 
-// Where a line that must end within `fit` characters from `start` ends: after the last
-// space that fits, else after as many characters as fit (at least one).
-int LineEnd(const std::wstring& text, int start, int fit) {
+} // namespace
+
+int WrapLineEnd(std::wstring_view text, int start, int fit) {
     const int end = start + std::max(fit, 1);
     if (end >= static_cast<int>(text.size())) {
         return static_cast<int>(text.size());
+    }
+    if (text[static_cast<std::size_t>(end)] == L' ') {
+        return end + 1; // the word fits just so; its space ends the line
     }
     for (int i = end; i > start; --i) {
         if (text[static_cast<std::size_t>(i - 1)] == L' ') {
@@ -26,8 +29,6 @@ int LineEnd(const std::wstring& text, int start, int fit) {
     }
     return end;
 }
-
-} // namespace
 
 void ViewerWindow::RegisterClass(HINSTANCE instance) {
     WNDCLASSEXW wc{};
@@ -126,7 +127,7 @@ void ViewerWindow::Relayout(HDC dc) {
         SIZE extent{};
         ::GetTextExtentExPointW(dc, text_.c_str() + start, size - start, width, &fit, nullptr,
                                 &extent);
-        start = LineEnd(text_, start, fit);
+        start = WrapLineEnd(text_, start, fit);
     }
     ::SelectObject(dc, old);
 }

@@ -9,6 +9,11 @@
 
 namespace lumio {
 
+// Where a wrapped line that starts at `start` ends when `fit` characters fit on it: after
+// the last space that fits (a space right after the fitting part counts), else after as
+// many characters as fit (at least one).
+int WrapLineEnd(std::wstring_view text, int start, int fit);
+
 // The one-line viewer `rtxt1` as a child window drawn with GDI, like the Linux viewer:
 // the text wraps at the viewer's width (at a word boundary, else anywhere) and only the
 // line that holds the selection shows. Coloured ranges keep their colour until the

@@ -85,8 +85,10 @@ ReaderWindow::~ReaderWindow() {
         ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         ::DestroyWindow(hwnd_);
     }
-    if (backBrush_) {
-        ::DeleteObject(backBrush_);
+    for (HBRUSH brush : {backBrush_, sliderBrush_}) {
+        if (brush) {
+            ::DeleteObject(brush);
+        }
     }
     for (HICON icon : {bigIcon_, smallIcon_}) {
         if (icon) {
@@ -504,10 +506,20 @@ LRESULT ReaderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         ::FillRect(reinterpret_cast<HDC>(wParam), &r, backBrush_);
         return 1;
     }
-    case WM_CTLCOLORSTATIC:
-        // The sliders' background is the window's.
-        ::SetBkColor(reinterpret_cast<HDC>(wParam), backColor_ & 0x00FFFFFF);
-        return reinterpret_cast<LRESULT>(backBrush_);
+    case WM_CTLCOLORSTATIC: {
+        // A slider shows the title strip beneath it. Never the window's own colour: that
+        // is the colour key, whose pixels are holes the clicks fall through.
+        const COLORREF under = ColorBeneath(reinterpret_cast<HWND>(lParam));
+        if (!sliderBrush_ || sliderColor_ != under) {
+            if (sliderBrush_) {
+                ::DeleteObject(sliderBrush_);
+            }
+            sliderBrush_ = ::CreateSolidBrush(under);
+            sliderColor_ = under;
+        }
+        ::SetBkColor(reinterpret_cast<HDC>(wParam), under);
+        return reinterpret_cast<LRESULT>(sliderBrush_);
+    }
     case kApplyVisibility:
         ApplyVisibility();
         return 0;
@@ -547,6 +559,27 @@ MessageResult ReaderWindow::OwnProcedure(MessageNumber message, WParam wParam, L
     default:
         return 0;
     }
+}
+
+COLORREF ReaderWindow::ColorBeneath(HWND control) const {
+    // The strip's pixel under the middle of the control's left edge.
+    const COLORREF fallback = RGB(0xF0, 0xF0, 0xF0);
+    ButtonWindow* strip = button(kTitleStripName);
+    if (!strip) {
+        return fallback;
+    }
+    RECT r{};
+    ::GetWindowRect(control, &r);
+    POINT p{r.left + 1, (r.top + r.bottom) / 2};
+    ::ScreenToClient(strip->window(), &p);
+    const Surface& surface = strip->surface();
+    if (!surface.bitmap().Contains(p.x, p.y)) {
+        return fallback;
+    }
+    const Pixel pixel = surface.bitmap().at(p.x, p.y);
+    const COLORREF color = RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+    const COLORREF key = MainMsgWindow::kColorKey & 0x00FFFFFF;
+    return color == key ? fallback : color;
 }
 
 void ReaderWindow::RepaintButtons() {

@@ -106,6 +106,7 @@ private:
     void MoveFocus(bool back);
     bool RouteAccessKey(char16_t key);
     void RepaintButtons();
+    COLORREF ColorBeneath(HWND control) const;
 
     ReaderWindowOptions options_;
     // Every window of the program and the desktop they live on; they outlive the
@@ -117,6 +118,8 @@ private:
     HWND toolTips_ = nullptr;
     OleColor backColor_ = Rgb(255, 255, 255);
     HBRUSH backBrush_ = nullptr;
+    HBRUSH sliderBrush_ = nullptr;
+    COLORREF sliderColor_ = 0;
     FontAttributes ambientFont_;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;

@@ -506,20 +506,16 @@ LRESULT ReaderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         ::FillRect(reinterpret_cast<HDC>(wParam), &r, backBrush_);
         return 1;
     }
-    case WM_CTLCOLORSTATIC: {
-        // A slider shows the title strip beneath it. Never the window's own colour: that
-        // is the colour key, whose pixels are holes the clicks fall through.
-        const COLORREF under = ColorBeneath(reinterpret_cast<HWND>(lParam));
-        if (!sliderBrush_ || sliderColor_ != under) {
-            if (sliderBrush_) {
-                ::DeleteObject(sliderBrush_);
-            }
-            sliderBrush_ = ::CreateSolidBrush(under);
-            sliderColor_ = under;
+    case WM_CTLCOLORSTATIC:
+        // A slider shows the title strip beneath it (the same colour under both, taken
+        // once). Never the window's own colour: that is the colour key, whose pixels are
+        // holes the clicks fall through.
+        if (!sliderBrush_) {
+            sliderColor_ = ColorBeneath(reinterpret_cast<HWND>(lParam));
+            sliderBrush_ = ::CreateSolidBrush(sliderColor_);
         }
-        ::SetBkColor(reinterpret_cast<HDC>(wParam), under);
+        ::SetBkColor(reinterpret_cast<HDC>(wParam), sliderColor_);
         return reinterpret_cast<LRESULT>(sliderBrush_);
-    }
     case kApplyVisibility:
         ApplyVisibility();
         return 0;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # lumio.exe under Wine: the open command shows the system's file dialog, Cancel changes
-# nothing and a picked file starts the reading; a file dropped from another program
-# starts it too; the web-page command reaches the user's browser (a stub xdg-open here,
+# nothing and a picked file starts the reading; the speed slider takes a press; a file
+# dropped from another program starts the reading too; the web-page command reaches the user's browser (a stub xdg-open here,
 # which Wine's shell runs for web addresses).
 set -uo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -58,13 +58,27 @@ else
 fi
 
 # The web page.
-xdotool mousemove $((WX + 590)) $((WY + 12)) click 1
+win_click 1 $((WX + 590)) $((WY + 12))
 e2e_wait_for 15 test -s "$E2E_WORK/browsed" &&
     e2e_pass "web page: $(cat "$E2E_WORK/browsed")" || e2e_fail "the browser was not asked"
 grep -q '^https\?://' "$E2E_WORK/browsed" 2>/dev/null || e2e_fail "not a web address"
 
+# The speed slider takes a press on its track (and the program reads on).
+slider_shot() {
+    import -window root "$E2E_WORK/full.png" 2>/dev/null
+    convert "$E2E_WORK/full.png" -crop "100x24+$((WX + 117))+$((WY + 1))" +repage "$1"
+}
+slider_shot "$E2E_WORK/slider-a.png"
+win_click 1 $((WX + 205)) $((WY + 12))
+sleep 0.5
+slider_shot "$E2E_WORK/slider-b.png"
+moved="$(compare -metric AE "$E2E_WORK/slider-a.png" "$E2E_WORK/slider-b.png" null: 2>&1 | cut -d' ' -f1)"
+((${moved%.*} > 20)) && e2e_pass "the speed slider moves ($moved pixels)" ||
+    e2e_fail "the speed slider did not move"
+reading && e2e_pass "reading goes on" || e2e_fail "reading stopped after the slider"
+
 # Exit.
-xdotool mousemove $((WX + 629)) $((WY + 12)) click 1
+win_click 1 $((WX + 629)) $((WY + 12))
 e2e_wait_for 10 sh -c "! kill -0 $E2E_LUMIO_PID" && e2e_pass "exit" || e2e_fail "still running"
 wait "$E2E_LUMIO_PID"
 status=$?

@@ -56,3 +56,15 @@ win_balloons() {
 win_balloons_shown() {
     [ -n "$(win_balloons)" ]
 }
+
+# A click as a hand makes it: the button held a moment. Wine's controls can miss a
+# press and release that arrive together. win_click BUTTON [--window W] X Y
+win_click() {
+    local button="$1"
+    shift
+    xdotool mousemove "$@"
+    sleep 0.15
+    xdotool mousedown "$button"
+    sleep 0.15
+    xdotool mouseup "$button"
+}

@@ -53,7 +53,7 @@ below="$(e2e_pixel "$E2E_SHOTS/desktop.png" $((WX + 300)) $((WY + 110)))"
 [ "$(e2e_pixel "$E2E_SHOTS/window-start.png" $((WX + 300)) $((WY + 45)))" != "$below" ] ||
     e2e_fail "the viewer is not shown"
 if [ -n "$target" ]; then
-    xdotool mousemove $((WX + 300)) $((WY + 110)) click 1
+    win_click 1 $((WX + 300)) $((WY + 110))
     sleep 0.5
     grep -q "click $((WX + 300)) $((WY + 110))" "$E2E_WORK/clicks" && e2e_pass "click passes through" ||
         e2e_fail "a click on a key pixel did not reach the window below"
@@ -98,17 +98,17 @@ e2e_shot window-dragged
 icon="$(win_tray_icons | head -n1 | awk '{print $1}')"
 [ -n "$icon" ] || e2e_fail "no tray icon to click"
 if [ -n "$icon" ]; then
-    xdotool mousemove --window "$icon" 8 8 click 3
+    win_click 3 --window "$icon" 8 8
     e2e_wait_for 5 sh -c "! xdotool search --onlyvisible --name '^Lumio V3$' | grep -q ." &&
         e2e_pass "tray right hides" || e2e_fail "tray right did not hide"
-    xdotool mousemove --window "$icon" 8 8 click 1
+    win_click 1 --window "$icon" 8 8
     e2e_wait_for 5 xdotool search --onlyvisible --name '^Lumio V3$' && e2e_pass "tray left shows" ||
         e2e_fail "tray left did not show"
     sleep 0.5
 fi
 
 # Exit (the last button): status 0, no icon left.
-xdotool mousemove $((WX + 616 + 13)) $((WY + 1 + 11)) click 1
+win_click 1 $((WX + 616 + 13)) $((WY + 1 + 11))
 if e2e_wait_for 10 sh -c "! kill -0 $E2E_LUMIO_PID"; then
     e2e_pass "exit ends the program"
 else

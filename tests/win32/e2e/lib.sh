@@ -47,10 +47,13 @@ win_tray_icons() {
     done
 }
 
-# Windows of Wine's shell outside the panel that are wide enough to be a balloon.
+# Shown windows of Wine's shell wide enough to be a balloon.
 win_balloons() {
-    xwininfo -root -tree | grep -E '"explorer.exe"\)  [0-9]+x[0-9]+' |
-        awk '{split($(NF-1), g, "[x+]"); if (g[1] > 100) print}'
+    local w width
+    for w in $(xdotool search --onlyvisible --classname explorer.exe 2>/dev/null); do
+        width="$(xdotool getwindowgeometry --shell "$w" 2>/dev/null | sed -n 's/^WIDTH=//p')"
+        [ "${width:-0}" -gt 100 ] && echo "$w"
+    done
 }
 
 win_balloons_shown() {
@@ -67,4 +70,8 @@ win_click() {
     xdotool mousedown "$button"
     sleep 0.15
     xdotool mouseup "$button"
+}
+
+win_balloons_gone() {
+    [ -z "$(win_balloons)" ]
 }

@@ -10,24 +10,36 @@
 namespace lumio {
 
 // A top-down block of 32-bit pixels, rows packed (stride = width pixels). Pictures
-// hold their pixels in one; a Surface draws into one.
+// hold their pixels in one; a Surface draws into one. A bitmap either owns its pixels
+// or is a view of memory somebody else owns in the same layout (a device-independent
+// bitmap the platform shows directly); a copy of either owns its pixels.
 class Bitmap {
 public:
     Bitmap() = default;
     // Raises an OutOfMemory RuntimeError for a negative or unreasonably large size.
     Bitmap(std::int32_t width, std::int32_t height, Pixel fill = kOpaque);
+    // A view of width * height pixels at `memory`, which must outlive the view; nothing
+    // is written. The same size rules as above; a null memory with pixels to hold is
+    // refused the same way.
+    static Bitmap View(std::int32_t width, std::int32_t height, Pixel* memory);
+
+    Bitmap(const Bitmap& other);
+    Bitmap& operator=(const Bitmap& other);
+    Bitmap(Bitmap&& other) noexcept;
+    Bitmap& operator=(Bitmap&& other) noexcept;
+    ~Bitmap() = default;
+
+    bool is_view() const { return data_ != nullptr && pixels_.empty(); }
 
     std::int32_t width() const { return width_; }
     std::int32_t height() const { return height_; }
     bool empty() const { return width_ == 0 || height_ == 0; }
     std::int32_t bytes_per_line() const { return width_ * 4; }
 
-    Pixel* data() { return pixels_.data(); }
-    const Pixel* data() const { return pixels_.data(); }
-    Pixel* row(std::int32_t y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
-    const Pixel* row(std::int32_t y) const {
-        return pixels_.data() + static_cast<std::size_t>(y) * width_;
-    }
+    Pixel* data() { return data_; }
+    const Pixel* data() const { return data_; }
+    Pixel* row(std::int32_t y) { return data_ + static_cast<std::size_t>(y) * width_; }
+    const Pixel* row(std::int32_t y) const { return data_ + static_cast<std::size_t>(y) * width_; }
 
     // Unchecked access; callers clip first.
     Pixel at(std::int32_t x, std::int32_t y) const { return row(y)[x]; }
@@ -45,12 +57,16 @@ public:
     void FillRect(const Rect& inside, Pixel p);
     void XorRect(const Rect& inside, Pixel bits);
 
-    friend bool operator==(const Bitmap&, const Bitmap&) = default;
+    // Same size and pixels, wherever they live.
+    friend bool operator==(const Bitmap& a, const Bitmap& b);
 
 private:
+    std::size_t count() const { return static_cast<std::size_t>(width_) * height_; }
+
     std::int32_t width_ = 0;
     std::int32_t height_ = 0;
-    std::vector<Pixel> pixels_;
+    std::vector<Pixel> pixels_; // empty for a view
+    Pixel* data_ = nullptr;     // pixels_.data() or the viewed memory
 };
 
 // The steps k in [0, count) for which start + step * k (step +1 or -1) lies in

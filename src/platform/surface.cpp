@@ -9,6 +9,11 @@ void Surface::Resize(std::int32_t width, std::int32_t height) {
     bitmap_ = Bitmap(width, height, ToPixel(back_color_));
 }
 
+void Surface::Attach(std::int32_t width, std::int32_t height, Pixel* memory) {
+    bitmap_ = Bitmap::View(width, height, memory);
+    Clear();
+}
+
 void Surface::Clear() {
     bitmap_.Fill(ToPixel(back_color_));
 }

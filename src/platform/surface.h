@@ -34,7 +34,8 @@ enum StretchMode : std::int32_t {
 // clips to the surface, so nothing is ever written outside it.
 //
 // The Qt host shows the pixels without copying: QImage(bytes(), width(), height(),
-// bytes_per_line(), QImage::Format_RGB32). The memory stays put until Resize.
+// bytes_per_line(), QImage::Format_RGB32); the Win32 host lends its own memory (Attach).
+// The memory stays put until Resize or Attach.
 class Surface {
 public:
     Surface() = default;
@@ -55,6 +56,10 @@ public:
 
     // New size; the pixels are reallocated and cleared to the background colour.
     void Resize(std::int32_t width, std::int32_t height);
+    // New size in memory the caller owns (width * height pixels in the layout above,
+    // such as a platform bitmap that is shown as it is), kept until the next Attach or
+    // Resize; cleared to the background colour like Resize.
+    void Attach(std::int32_t width, std::int32_t height, Pixel* memory);
 
     // The colour "clear" paints with (the control surface's own back colour). Setting
     // it does not repaint; Clear does.

@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace lumio {
 namespace {
@@ -102,6 +103,68 @@ TEST(ClipSteps, KeepsOnlyTheStepsThatLandOnTheBitmap) {
             EXPECT_EQ(r.last, c.last) << c.start;
         }
     }
+}
+
+TEST(Surface, AttachedMemoryIsWhereDrawingLands) {
+    std::vector<Pixel> memory(6 * 2, 0);
+    Surface s;
+    s.set_back_color(Rgb(0x10, 0x20, 0x30));
+    s.Attach(6, 2, memory.data());
+    EXPECT_EQ(s.pixels(), memory.data());
+    EXPECT_EQ(s.bytes_per_line(), 24);
+    // Attaching clears to the back colour, like Resize.
+    EXPECT_EQ(memory[11], ToPixel(Rgb(0x10, 0x20, 0x30)));
+    s.bitmap().FillRect(s.bitmap().Clip(4, 1, 99, 99), ToPixel(Rgb(1, 2, 3)));
+    EXPECT_EQ(memory[1 * 6 + 4], ToPixel(Rgb(1, 2, 3)));
+    EXPECT_EQ(memory[1 * 6 + 3], ToPixel(Rgb(0x10, 0x20, 0x30)));
+    // Resizing leaves the lent memory alone and owns its pixels again.
+    s.Resize(2, 2);
+    EXPECT_NE(s.pixels(), memory.data());
+    s.Clear();
+    EXPECT_EQ(memory[1 * 6 + 4], ToPixel(Rgb(1, 2, 3)));
+}
+
+TEST(Bitmap, ViewsShareMemoryAndCopiesOwnTheirs) {
+    std::vector<Pixel> memory(3 * 3, 7);
+    Bitmap view = Bitmap::View(3, 3, memory.data());
+    EXPECT_TRUE(view.is_view());
+    EXPECT_EQ(view.at(2, 2), 7u);
+    EXPECT_EQ(view, Bitmap(3, 3, 7));
+
+    Bitmap copy = view;
+    EXPECT_FALSE(copy.is_view());
+    copy.Fill(9);
+    EXPECT_EQ(memory[0], 7u);
+
+    Bitmap assigned(1, 1);
+    assigned = view;
+    view.Fill(5);
+    EXPECT_EQ(memory[8], 5u);
+    EXPECT_EQ(assigned.at(0, 0), 7u);
+    EXPECT_NE(assigned, view);
+
+    // Moving hands the view on; the source is empty afterwards.
+    Bitmap moved = std::move(view);
+    EXPECT_EQ(moved.data(), memory.data());
+    EXPECT_TRUE(view.empty()); // NOLINT(bugprone-use-after-move): moved-from is empty
+    EXPECT_EQ(view.data(), nullptr);
+
+    // Owned pixels keep their place when moved.
+    Bitmap owned(2, 2, 3);
+    const Pixel* before = owned.data();
+    Bitmap taken = std::move(owned);
+    EXPECT_EQ(taken.data(), before);
+    EXPECT_EQ(taken.at(1, 1), 3u);
+}
+
+TEST(Bitmap, ViewRefusesBadSizesAndMissingMemory) {
+    Pixel one = 0;
+    EXPECT_THROW(Bitmap::View(-1, 1, &one), RuntimeError);
+    EXPECT_THROW(Bitmap::View(1 << 21, 1, &one), RuntimeError);
+    EXPECT_THROW(Bitmap::View(2, 2, nullptr), RuntimeError);
+    const Bitmap none = Bitmap::View(0, 5, nullptr);
+    EXPECT_TRUE(none.empty());
+    EXPECT_FALSE(none.is_view());
 }
 
 } // namespace

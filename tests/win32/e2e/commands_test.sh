@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# lumio.exe under Wine: the open command shows the system's file dialog, Cancel changes
+# nothing and a picked file starts the reading; the speed slider takes a press; a file
+# dropped from another program starts the reading too; the web-page command reaches the user's browser (a stub xdg-open here,
+# which Wine's shell runs for web addresses).
+set -uo pipefail
+source "$(dirname "$0")/lib.sh"
+win_init "$1" "$2"
+e2e_start_desktop
+win_prefix
+
+# The browser: whatever Wine's shell opens a web address with lands in a file.
+mkdir -p "$E2E_WORK/bin"
+printf '#!/bin/sh\necho "$@" >>"%s"\n' "$E2E_WORK/browsed" >"$E2E_WORK/bin/xdg-open"
+chmod +x "$E2E_WORK/bin/xdg-open"
+export PATH="$E2E_WORK/bin:$PATH"
+
+red_count() {
+    import -window root "$E2E_WORK/now.png" 2>/dev/null
+    convert "$E2E_WORK/now.png" -crop "630x40+$((WX + 10))+$((WY + 28))" +repage \
+        -fx '(r>0.7&&g<0.3&&b<0.3)?1:0' -format '%[fx:int(mean*w*h)]' info: 2>/dev/null
+}
+reading() { (($(red_count) > 20)); }
+
+e2e_start_lumio || { e2e_fail "the window did not appear"; e2e_finish; }
+sleep 1
+e2e_window_pos
+reading && e2e_fail "reading without a document" || e2e_pass "no document, no reading"
+
+# Open, then Cancel: nothing changes.
+open_dialog() {
+    xdotool mousemove $((WX + 513)) $((WY + 12)) click 1
+    e2e_wait_for 15 xdotool search --onlyvisible --name '^Open$'
+}
+if open_dialog; then
+    e2e_pass "the open dialog shows"
+    xdotool key --window "$(xdotool search --onlyvisible --name '^Open$' | head -n1)" Escape
+    e2e_wait_for 5 sh -c "! xdotool search --onlyvisible --name '^Open$' | grep -q ." ||
+        e2e_fail "Escape did not close the dialog"
+    sleep 1
+    reading && e2e_fail "Cancel started reading" || e2e_pass "Cancel changes nothing"
+else
+    e2e_fail "no open dialog"
+fi
+
+# Open, a file typed into the dialog: it is read.
+if open_dialog; then
+    dialog="$(xdotool search --onlyvisible --name '^Open$' | head -n1)"
+    xdotool windowactivate --sync "$dialog" 2>/dev/null
+    xdotool type --delay 5 "Z:$(echo "$E2E_SOURCE/data/sample.txt" | tr / '\\\\')"
+    xdotool key Return
+    e2e_wait_for 5 sh -c "! xdotool search --onlyvisible --name '^Open$' | grep -q ." ||
+        e2e_fail "the dialog did not take the file"
+    e2e_wait_for 5 reading && e2e_pass "the picked file is read" || e2e_fail "nothing read after the dialog"
+    e2e_shot opened
+else
+    e2e_fail "no open dialog the second time"
+fi
+
+# The web page.
+win_click 1 $((WX + 590)) $((WY + 12))
+e2e_wait_for 15 test -s "$E2E_WORK/browsed" &&
+    e2e_pass "web page: $(cat "$E2E_WORK/browsed")" || e2e_fail "the browser was not asked"
+grep -q '^https\?://' "$E2E_WORK/browsed" 2>/dev/null || e2e_fail "not a web address"
+
+# The speed slider takes a press on its track (and the program reads on).
+slider_shot() {
+    import -window root "$E2E_WORK/full.png" 2>/dev/null
+    convert "$E2E_WORK/full.png" -crop "100x24+$((WX + 117))+$((WY + 1))" +repage "$1"
+}
+slider_shot "$E2E_WORK/slider-a.png"
+win_click 1 $((WX + 205)) $((WY + 12))
+sleep 0.5
+slider_shot "$E2E_WORK/slider-b.png"
+moved="$(compare -metric AE "$E2E_WORK/slider-a.png" "$E2E_WORK/slider-b.png" null: 2>&1 | cut -d' ' -f1)"
+((${moved%.*} > 20)) && e2e_pass "the speed slider moves ($moved pixels)" ||
+    e2e_fail "the speed slider did not move"
+reading && e2e_pass "reading goes on" || e2e_fail "reading stopped after the slider"
+
+# Exit.
+win_click 1 $((WX + 629)) $((WY + 12))
+e2e_wait_for 10 sh -c "! kill -0 $E2E_LUMIO_PID" && e2e_pass "exit" || e2e_fail "still running"
+wait "$E2E_LUMIO_PID"
+status=$?
+[ "$status" = 0 ] || e2e_fail "exit status $status"
+
+# A drop from another program (the Linux build's drag source, over XDND; Wine's driver
+# delivers it as WM_DROPFILES to a window that accepts files).
+source_exe="$WIN_LINUX_BUILD/tests/e2e/lumio_drag_source"
+if [ -x "$source_exe" ]; then
+    e2e_start_lumio || e2e_fail "the window did not appear again"
+    sleep 1
+    e2e_window_pos
+    QT_QPA_PLATFORM=xcb "$source_exe" "$E2E_SOURCE/data/sample.txt" >/dev/null 2>&1 &
+    E2E_PIDS+=("$!")
+    if e2e_wait_for 15 xdotool search --onlyvisible --name '^lumio-drag-source$'; then
+        src="$(xdotool search --onlyvisible --name '^lumio-drag-source$' | head -n1)"
+        eval "$(xdotool getwindowgeometry --shell "$src" | sed 's/^/S/')"
+        xdotool mousemove $((SX + 20)) $((SY + 20)) mousedown 1
+        for i in 1 2 3 4 5 6 7 8; do
+            xdotool mousemove $((SX + 20 + i * (WX + 300 - SX - 20) / 8)) \
+                $((SY + 20 + i * (WY + 45 - SY - 20) / 8))
+            sleep 0.1
+        done
+        sleep 0.3
+        xdotool mouseup 1
+        e2e_wait_for 5 reading && e2e_pass "a dropped file is read" || e2e_fail "the drop was not read"
+    else
+        e2e_fail "no drag source window"
+    fi
+else
+    echo "note: no drag source (build the Linux tree first) - drops not checked"
+fi
+e2e_finish

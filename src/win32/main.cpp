@@ -1,9 +1,5 @@
 // lumio.exe: the reader window as a Windows program.
-#if __has_include("reader/command_line.h")
 #include "reader/command_line.h"
-#else
-#include "qt/command_line.h" // Qt-free; shared with the Linux program
-#endif
 #include "win32/reader_window.h"
 #include "win32/wide.h"
 

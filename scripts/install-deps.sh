@@ -11,6 +11,9 @@ packages=(
     # its end-to-end tests: a virtual X server, window manager, tray host, input and
     # screenshots
     xvfb openbox trayer xdotool imagemagick x11-utils x11-xserver-utils
+    # the fuzz targets: clang 14 with libFuzzer and the sanitizer runtimes, and the
+    # symbolizer for their reports
+    clang-14 libclang-rt-14-dev llvm-14
 )
 
 missing=()

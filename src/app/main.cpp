@@ -2,6 +2,7 @@
 #include "qt/command_line.h"
 #include "qt/qt_strings.h"
 #include "qt/reader_window.h"
+#include "quit_on_signal.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -85,6 +86,7 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("lumio"));
     // The window hides to the tray; only the exit command or a close ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    lumio::QuitOnTerminationSignals();
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
         QApplication::setStyle(fusion);
     }

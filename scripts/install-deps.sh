@@ -14,6 +14,8 @@ packages=(
     # the fuzz targets: clang 14 with libFuzzer and the sanitizer runtimes, and the
     # symbolizer for their reports
     clang-14 libclang-rt-14-dev llvm-14
+    # the release files: the Debian package's dependency list, the zip, the installer
+    dpkg-dev zip unzip nsis
 )
 
 missing=()

@@ -5,24 +5,62 @@
 #include "platform/twips.h"
 #include "platform/window_registry.h"
 
+#include <exception>
+#include <functional>
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace lumio {
 
 class QxButton;
 
-// A container without a screen: one button on a memory surface, with settable
-// ambient values. Command-line tools and benchmarks draw buttons in it; Composite()
-// shows the button as its window would appear over the container. Its windows live on
-// a desktop of their own that nobody points at, so a running button hooks them but
-// hears no input.
-class OffscreenHost final : public ControlHost {
-public:
-    OffscreenHost(float widthTwips, float heightTwips, const TextPainter& text);
+// Windows and a deterministic desktop, which several hosts may share (a row of buttons
+// on one parent).
+struct OffscreenDesk {
+    WindowRegistry windows;
+    FakeDesktop desktop{windows};
+};
 
-    // The control that hears Resize when its outer size changes.
+// A container without a screen: one button on a memory surface, with settable ambient
+// values and parent properties, on a FakeDesktop. Command-line tools, benchmarks and tests
+// run buttons in it; Composite() shows the button as its window would appear over the
+// container.
+//
+// Its control window lies under a parent window, both on a desk of the host's own or on a
+// shared one. Input reaches the control the way a container delivers it: PressMouse,
+// ReleaseMouse and DoubleClick capture and release the mouse around the notification as
+// the platform's containers do. With translateMessages set, the control window's own
+// procedure also turns the messages it receives into those notifications (WM_MOUSEMOVE
+// with buttons and Shift/Ctrl from the MK_ flags, WM_xBUTTONDOWN/UP/DBLCLK, WM_SETFOCUS,
+// WM_KILLFOCUS, and WM_KEYDOWN/UP with the key code in wParam and, by this host's own
+// convention, the Shift argument in lParam); without it the window's own processing does
+// nothing, so a message sent to it reaches only the hooks.
+class OffscreenHost : public ControlHost {
+public:
+    // A host with a desk of its own: a parent window and the control's window in it.
+    OffscreenHost(float widthTwips, float heightTwips, const TextPainter& text);
+    // A host whose control window is created on a shared desk under `parentWindow`.
+    OffscreenHost(OffscreenDesk& sharedDesk, WindowHandle parentWindow, float widthTwips,
+                  float heightTwips, const TextPainter& text);
+    ~OffscreenHost() override;
+    OffscreenHost(const OffscreenHost&) = delete;
+    OffscreenHost& operator=(const OffscreenHost&) = delete;
+
+    // The control that hears Resize, Paint and the window's input; null detaches it.
     void Attach(QxButton* control) { control_ = control; }
+    QxButton* control() const { return control_; }
+
+    WindowHandle window() const { return window_; }
+    WindowHandle parentWindow() const { return parentWindow_; }
+    FakeDesktop& desktop() { return desk_->desktop; }
+
+    // The container delivering mouse input to the control.
+    void PressMouse(std::int16_t button, std::int16_t shift, float x, float y);
+    void ReleaseMouse(std::int16_t button, std::int16_t shift, float x, float y);
+    void DoubleClick();
 
     // The window over the container: outside the window region, the container's
     // background colour.
@@ -32,12 +70,24 @@ public:
     // The container's background; the surface's own starts as this colour too.
     void SetAmbientBackColor(OleColor color);
 
+    // Paints so far: every PaintButton measures the caption exactly once.
+    int paints() const { return text_.measures; }
+
     // Ambient values; change them before the notification that reads them.
     OleColor ambientBackColor = SystemColor(15);
     bool userMode = true;
     bool displayAsDefault = false;
     std::u16string displayName = u"qxbutton1";
     FontAttributes ambientFont;
+    // The parent's properties asked by name: "hWnd" and "MDIChild" (0, an ordinary
+    // top-level form). A name that is missing raises an error when asked.
+    std::map<std::string, std::int32_t, std::less<>> parentProperties;
+    // Whether setting the outer size delivers Resize to the attached control again.
+    bool raiseResizeOnSetSize = true;
+    // Whether the control window's own procedure raises the control's notifications.
+    bool translateMessages = false;
+    // What ended the control's input handlers, in order.
+    std::vector<std::string> errors;
 
     // --- RenderHost ---
     Surface& surface() override { return surface_; }
@@ -74,19 +124,33 @@ public:
     PictureRef SurfaceMouseIcon() const override { return mouseIcon_; }
     void SetSurfaceMouseIcon(PictureRef icon) override { mouseIcon_ = std::move(icon); }
     void MessageBox(std::u16string_view, std::int32_t, std::u16string_view) override {}
-    WindowRegistry& Windows() override { return windows_; }
-    DesktopServices& Desktop() override { return desktop_; }
-    // No input is delivered here, so no handler has anything to fail on.
-    void HandlerError(std::exception_ptr) override {}
+    WindowRegistry& Windows() override { return desk_->windows; }
+    DesktopServices& Desktop() override { return desk_->desktop; }
+    void HandlerError(std::exception_ptr error) override;
 
 private:
+    // The text service as given, counting its measures.
+    class CountingText final : public TextPainter {
+    public:
+        explicit CountingText(const TextPainter& inner) : inner_(inner) {}
+        TextExtent Measure(const FontAttributes& font, std::u16string_view text) const override;
+        void DrawSingleLine(Surface& surface, const FontAttributes& font, std::u16string_view text,
+                            const Rect& rect) const override;
+        mutable int measures = 0;
+
+    private:
+        const TextPainter& inner_;
+    };
+
+    void CreateControlWindow();
+    MessageResult OwnProcedure(MessageNumber message, WParam wParam, LParam lParam);
     void ResizeSurface();
 
-    WindowRegistry windows_;
-    FakeDesktop desktop_{windows_};
-    WindowHandle parent_ = windows_.Create(0, nullptr);
-    WindowHandle window_ = windows_.Create(parent_, nullptr);
-    const TextPainter& text_;
+    std::unique_ptr<OffscreenDesk> ownDesk_; // null when the desk is shared
+    OffscreenDesk* desk_;
+    WindowHandle parentWindow_ = 0;
+    WindowHandle window_ = 0;
+    CountingText text_;
     QxButton* control_ = nullptr;
     float width_;
     float height_;

@@ -51,6 +51,9 @@ public:
     // client coordinates.
     void MovePointer(Point screen, WParam keys = 0);
     bool IsTrackingLeave(WindowHandle window) const;
+    // Puts the pointer there without a message: for a caller that delivers the moves and
+    // leave notifications itself and only wants GetCursorPos and WindowFromPoint to agree.
+    void PlacePointer(Point screen) { pointer_ = screen; }
 
     // Keyboard focus. SetFocus sends WM_KILLFOCUS to the window losing it and then
     // WM_SETFOCUS to the one gaining it (each with the other's handle) and answers the

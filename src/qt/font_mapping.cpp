@@ -10,24 +10,20 @@ namespace lumio {
 
 namespace {
 
+// The installed families that stand in for a font the form names.
 struct FontSubstitute {
     const char16_t* name;
     QStringList families;
-    // The width of a space in ems the form's font has, where ours is narrower: captions
-    // padded with spaces (the title strip's) then keep their place.
-    double spaceEm = 0;
 };
 
 const FontSubstitute* SubstituteFor(const std::u16string& name) {
     static const FontSubstitute table[] = {
         {u"微软雅黑",
          {"Noto Sans CJK SC", "WenQuanYi Micro Hei", "Source Han Sans SC", "Droid Sans Fallback",
-          "DejaVu Sans"},
-         0.3},
+          "DejaVu Sans"}},
         {u"Microsoft YaHei",
          {"Noto Sans CJK SC", "WenQuanYi Micro Hei", "Source Han Sans SC", "Droid Sans Fallback",
-          "DejaVu Sans"},
-         0.3},
+          "DejaVu Sans"}},
         {u"Tahoma", {"DejaVu Sans", "Liberation Sans", "Noto Sans", "Nimbus Sans"}},
         // Webdings' other characters, which we do not draw as pictures.
         {u"Webdings", {"DejaVu Sans", "Liberation Sans", "Noto Sans"}},
@@ -42,22 +38,14 @@ const FontSubstitute* SubstituteFor(const std::u16string& name) {
 
 } // namespace
 
-int PixelSizeFor(double points) {
-    return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0)));
-}
-
 double ExtraSpaceWidth(const FontAttributes& font) {
-    const FontSubstitute* s = SubstituteFor(font.name);
-    if (!s || s->spaceEm <= 0) {
+    const double em = DesignSpaceEm(font);
+    if (em <= 0) {
         return 0;
     }
     const QFont q = QtFontFor(font);
     const double space = QFontMetricsF(q).horizontalAdvance(QLatin1Char(' '));
-    return std::max(0.0, s->spaceEm * q.pixelSize() - space);
-}
-
-bool IsSymbolFont(const FontAttributes& font) {
-    return font.name == u"Webdings";
+    return std::max(0.0, em * q.pixelSize() - space);
 }
 
 QFont QtFontFor(const FontAttributes& font) {

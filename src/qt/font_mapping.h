@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/font.h"
+#include "platform/symbol_font.h"
 
 #include <QFont>
 
@@ -12,15 +13,9 @@ namespace lumio {
 // per inch, given in pixels, so the layout does not depend on the screen's resolution.
 QFont QtFontFor(const FontAttributes& font);
 
-// The point size as pixels at 96 dots per inch, rounded like the platform does.
-int PixelSizeFor(double points);
-
 // How much wider than ours a space is in the form's font, in pixels (0 when it is not):
 // captions padded with spaces (the title strip's) keep their place when the text
 // painter adds this to every space.
 double ExtraSpaceWidth(const FontAttributes& font);
-
-// Webdings draws its characters as pictures; we draw the five the window uses ourselves.
-bool IsSymbolFont(const FontAttributes& font);
 
 } // namespace lumio

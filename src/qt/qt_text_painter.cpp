@@ -1,5 +1,6 @@
 #include "qt/qt_text_painter.h"
 
+#include "platform/symbol_font.h"
 #include "qt/font_mapping.h"
 #include "qt/qt_strings.h"
 
@@ -13,34 +14,6 @@ namespace lumio {
 
 namespace {
 
-// One picture of the symbol font: a closed polygon or two bars, in em units.
-struct SymbolShape {
-    char16_t character;
-    std::initializer_list<QPointF> polygon; // empty for the pause bars
-};
-
-const SymbolShape kSymbols[] = {
-    {u'4', {{0.26, 0.18}, {0.82, 0.50}, {0.26, 0.82}}},               // play
-    {u';', {}},                                                       // pause
-    {u'<', {{0.22, 0.22}, {0.78, 0.22}, {0.78, 0.78}, {0.22, 0.78}}}, // stop
-    {u'5', {{0.50, 0.20}, {0.84, 0.74}, {0.16, 0.74}}},               // up
-    {u'6', {{0.16, 0.26}, {0.84, 0.26}, {0.50, 0.80}}},               // down
-};
-
-const SymbolShape* SymbolFor(char16_t c) {
-    for (const SymbolShape& s : kSymbols) {
-        if (s.character == c) {
-            return &s;
-        }
-    }
-    return nullptr;
-}
-
-// The symbol font's cell: as wide as it is high, one em.
-double SymbolEm(const FontAttributes& font) {
-    return PixelSizeFor(font.size);
-}
-
 QImage SurfaceImage(Surface& surface) {
     return QImage(surface.bytes(), surface.width(), surface.height(), surface.bytes_per_line(),
                   QImage::Format_RGB32);
@@ -49,20 +22,17 @@ QImage SurfaceImage(Surface& surface) {
 } // namespace
 
 bool QtTextPainter::DrawSymbol(QPainter& painter, char16_t c, QPointF origin, double em) {
-    const SymbolShape* shape = SymbolFor(c);
-    if (!shape) {
+    const std::vector<std::vector<EmPoint>> picture = SymbolPicture(c);
+    if (picture.empty()) {
         return false;
     }
     QPainterPath path;
-    if (shape->polygon.size() == 0) {
-        path.addRect(QRectF(origin + QPointF(0.24, 0.22) * em, QSizeF(0.18, 0.56) * em));
-        path.addRect(QRectF(origin + QPointF(0.58, 0.22) * em, QSizeF(0.18, 0.56) * em));
-    } else {
-        QPolygonF polygon;
-        for (QPointF p : shape->polygon) {
-            polygon << origin + p * em;
+    for (const std::vector<EmPoint>& polygon : picture) {
+        QPolygonF points;
+        for (const EmPoint p : polygon) {
+            points << origin + QPointF(p.x, p.y) * em;
         }
-        path.addPolygon(polygon);
+        path.addPolygon(points);
         path.closeSubpath();
     }
     painter.fillPath(path, painter.pen().color());
@@ -71,7 +41,7 @@ bool QtTextPainter::DrawSymbol(QPainter& painter, char16_t c, QPointF origin, do
 
 TextExtent QtTextPainter::Measure(const FontAttributes& font, std::u16string_view text) const {
     if (IsSymbolFont(font)) {
-        const double em = SymbolEm(font);
+        const double em = SymbolEmPixels(font);
         return {em * static_cast<double>(text.size()), em};
     }
     const QFontMetricsF metrics(QtFontFor(font));
@@ -96,7 +66,7 @@ void QtTextPainter::DrawSingleLine(Surface& surface, const FontAttributes& font,
     const PrefixedText shown = ProcessPrefixes(text);
     const QPointF origin(rect.left, rect.top);
     if (IsSymbolFont(font)) {
-        const double em = SymbolEm(font);
+        const double em = SymbolEmPixels(font);
         const QFont fallback = QtFontFor(font);
         painter.setFont(fallback);
         const QFontMetricsF metrics(fallback);

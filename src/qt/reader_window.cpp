@@ -23,12 +23,8 @@ namespace lumio {
 
 namespace {
 
-int Pixels(std::int32_t twips) {
-    return TwipsToPixels(twips);
-}
-
-QRect PixelGeometry(const FormControl& c) {
-    return QRect(Pixels(c.Left()), Pixels(c.Top()), Pixels(c.Width()), Pixels(c.Height()));
+QRect ToQRect(const Rect& r) {
+    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 } // namespace
@@ -43,17 +39,17 @@ ReaderWindow::ReaderWindow(ReaderWindowOptions options)
                 // The icon reports to the window under its callback message, the
                 // mouse-move message, with the button it saw.
                 const WParam keys = button == 1 ? MK_LBUTTON : button == 2 ? MK_RBUTTON : 0;
+                // (the window's procedure turns the keys back into the button)
                 windows_.Send(window, static_cast<MessageNumber>(message), keys, 0);
             }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     desktop_.Register(handle_, this);
-    const Form form = LoadMainMsgForm();
-    Build(form);
+    Build(LayoutReaderWindow(LoadMainMsgForm()));
     core_ = std::make_unique<MainMsg>(
         MainMsgControls{*viewer_, timer_, *slider1_, *slider2_, dialog_, messageBox_, files_});
     windowCore_ = std::make_unique<MainMsgWindow>(
-        MainMsgWindowParts{*this, *viewer_, timer_, *slider1_, *button(u"cmd_top"), tray_, shell_,
-                           kProgramIcon, options_.makerWebPage});
+        MainMsgWindowParts{*this, *viewer_, timer_, *slider1_, *button(kPinButtonName), tray_,
+                           shell_, kProgramIcon, options_.makerWebPage});
     ConnectCommands();
 }
 
@@ -74,114 +70,100 @@ WindowHandle ReaderWindow::NewChildWindow(QWidget* widget) {
 
 // --- Building from the form ------------------------------------------------------------
 
-void ReaderWindow::Build(const Form& form) {
-    setWindowTitle(ToQString(form.settings.ReadString("Caption", u"")));
-    const int width = Pixels(form.settings.ReadInt32("ClientWidth", 9750));
-    const int height = Pixels(form.settings.ReadInt32("ClientHeight", 2085));
-    setFixedSize(width, height);
-    ambientFont_ = form.settings.ReadFont("Font", FontAttributes{u"微软雅黑", 9, 400, 134});
+void ReaderWindow::Build(const ReaderLayout& layout) {
+    setWindowTitle(ToQString(layout.title));
+    setFixedSize(layout.clientWidth, layout.clientHeight);
+    ambientFont_ = layout.ambientFont;
     setFont(QtFontFor(ambientFont_));
-    backColor_ = static_cast<OleColor>(form.settings.ReadColor("BackColor", 0xFFFFFFu));
+    backColor_ = layout.backColor;
+    timer_.SetInterval(layout.timerInterval);
+    timer_.SetEnabled(layout.timerEnabled);
 
     // In the form's order, so the title strip, first, lies beneath everything else.
-    for (const FormControl& c : form.controls) {
-        if (c.kind == "qxbutton") {
+    for (const ReaderControl& c : layout.controls) {
+        switch (c.kind) {
+        case ReaderControlKind::Button:
             AddButton(c);
-        } else if (c.kind == "Slider") {
-            AddSlider(c, c.name == "Slider1" ? slider1_ : slider2_);
-        } else if (c.kind == "RichTextBox") {
+            break;
+        case ReaderControlKind::Slider:
+            AddSlider(c, c.name == kSpeedSliderName ? slider1_ : slider2_);
+            break;
+        case ReaderControlKind::Viewer:
             AddViewer(c);
-        } else if (c.kind == "Timer") {
-            timer_.SetInterval(c.settings.ReadInt32("Interval", 0));
-            timer_.SetEnabled(c.settings.ReadBoolean("Enabled", true));
+            break;
         }
-        // txt1 and txt2 are the core's strings; dlg1, Image1 and the message box are
-        // services of this window.
     }
-    if (ButtonHost* strip = button(u"cmd_main")) {
+    if (ButtonHost* strip = button(kTitleStripName)) {
         strip->lower();
     }
-    SetTabOrder(form);
+    SetTabOrder(layout);
 }
 
-ButtonHost* ReaderWindow::AddButton(const FormControl& c) {
-    const std::u16string name(c.name.begin(), c.name.end());
+ButtonHost* ReaderWindow::AddButton(const ReaderControl& c) {
     ButtonAmbient ambient;
     ambient.backColor = backColor_;
     ambient.font = ambientFont_;
     ambient.parentWindow = handle_;
-    auto* host = new ButtonHost(this, name, ambient, text_, windows_, desktop_);
-    host->setToolTip(ToQString(c.ToolTipText()));
-    host->Load(static_cast<float>(c.Left()), static_cast<float>(c.Top()),
-               static_cast<float>(c.Width()), static_cast<float>(c.Height()),
-               c.properties ? *c.properties : PropertyBag(c.name));
-    host->setVisible(c.Visible());
+    auto* host = new ButtonHost(this, c.name, ambient, text_, windows_, desktop_);
+    host->setToolTip(ToQString(c.toolTip));
+    host->Load(c.leftTwips, c.topTwips, c.widthTwips, c.heightTwips, c.properties);
+    host->setVisible(c.visible);
     host->accessKeyRouter = [this](char16_t key) { return RouteAccessKey(key); };
     Watch(host);
     buttons_.push_back(host);
     return host;
 }
 
-void ReaderWindow::AddSlider(const FormControl& c, SliderWidget*& slot) {
+void ReaderWindow::AddSlider(const ReaderControl& c, SliderWidget*& slot) {
     auto* slider = new SliderWidget(this);
-    slider->setGeometry(PixelGeometry(c));
-    slider->setRange(c.settings.ReadInt32("Min", 0), c.settings.ReadInt32("Max", 10));
-    slider->SetValue(c.settings.ReadInt32("Value", 0));
-    slider->setToolTip(ToQString(c.ToolTipText()));
-    slider->setVisible(c.Visible());
+    slider->setGeometry(ToQRect(c.geometry));
+    slider->setRange(c.min, c.max);
+    slider->SetValue(c.value);
+    slider->setToolTip(ToQString(c.toolTip));
+    slider->setVisible(c.visible);
     NewChildWindow(slider);
     Watch(slider);
     slot = slider;
 }
 
-void ReaderWindow::AddViewer(const FormControl& c) {
+void ReaderWindow::AddViewer(const ReaderControl& c) {
     viewer_ = new ViewerWidget(this);
-    viewer_->setGeometry(PixelGeometry(c));
-    viewer_->SetViewerFont(
-        QtFontFor(c.settings.ReadFont("Font", FontAttributes{u"微软雅黑", 21.75, 400, 134})));
-    viewer_->setToolTip(ToQString(c.ToolTipText()));
-    viewer_->setVisible(c.Visible());
+    viewer_->setGeometry(ToQRect(c.geometry));
+    viewer_->SetViewerFont(QtFontFor(c.font));
+    viewer_->setToolTip(ToQString(c.toolTip));
+    viewer_->setVisible(c.visible);
     viewer_->onDrop = [this](const QMimeData& mime) { core_->rtxt1_OLEDragDrop(QtDropData(mime)); };
     NewChildWindow(viewer_);
     Watch(viewer_);
 }
 
-void ReaderWindow::SetTabOrder(const Form& form) {
-    std::vector<std::pair<std::int32_t, QWidget*>> order;
-    for (const FormControl& c : form.controls) {
-        QWidget* w = nullptr;
-        const std::u16string name(c.name.begin(), c.name.end());
-        if (ButtonHost* b = button(name)) {
-            w = b;
-        } else if (c.name == "Slider1") {
-            w = slider1_;
-        } else if (c.name == "Slider2") {
-            w = slider2_;
-        }
-        if (w) {
-            order.emplace_back(c.TabIndex(), w);
-        }
+QWidget* ReaderWindow::Focusable(std::u16string_view name) const {
+    if (ButtonHost* b = button(name)) {
+        return b;
     }
-    std::stable_sort(order.begin(), order.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+    if (name == kSpeedSliderName) {
+        return slider1_;
+    }
+    return name == kStartSliderName ? slider2_ : nullptr;
+}
+
+void ReaderWindow::SetTabOrder(const ReaderLayout& layout) {
+    QWidget* previous = nullptr;
+    for (const std::u16string& name : layout.tabOrder) {
+        QWidget* w = Focusable(name);
+        if (previous && w) {
+            QWidget::setTabOrder(previous, w);
+        }
+        previous = w ? w : previous;
     }
 }
 
 void ReaderWindow::ConnectCommands() {
-    const auto on = [this](std::u16string_view name, std::function<void()> command) {
-        if (ButtonHost* b = button(name)) {
-            b->button().events.Click = std::move(command);
+    for (const ButtonCommand& command : ReaderButtonCommands()) {
+        if (ButtonHost* b = button(command.button)) {
+            b->button().events.Click = [this, run = command.run] { run(*core_, *windowCore_); };
         }
-    };
-    on(u"mstart", [this] { core_->mstart_Click(); });
-    on(u"mzant", [this] { core_->mzant_Click(); });
-    on(u"mstop", [this] { core_->mstop_Click(); });
-    on(u"loadtxt", [this] { core_->loadtxt_Click(); });
-    on(u"cmd_top", [this] { windowCore_->cmd_top_Click(); });
-    on(u"cmd_tolva", [this] { windowCore_->cmd_tolva_Click(); });
-    on(u"cmd_exit", [this] { windowCore_->cmd_exit_Click(); });
+    }
     slider1_->onClick = [this] { core_->Slider1_Click(); };
     slider1_->onScroll = [this] { core_->Slider1_Scroll(); };
     slider2_->onClick = [this] { core_->Slider2_Click(); };
@@ -266,7 +248,7 @@ void ReaderWindow::SetLayeredWindowAttributes(OleColor key, std::uint8_t, std::u
         return; // only a layered window takes the attributes
     }
     colorKeyOn_ = (flags & LWA_COLORKEY) != 0;
-    keyShape_.SetKey(ToQColor(key).rgb());
+    keyShape_.SetKey(ToPixel(key));
     MarkShapeDirty(rect());
 }
 
@@ -386,8 +368,8 @@ MessageResult ReaderWindow::OwnProcedure(MessageNumber message, WParam wParam, L
     case WM_MOUSEMOVE: {
         // The window's MouseMove event: its client area never raises it (every press
         // there is a caption press), so what arrives is the tray icon's callback.
-        const std::int16_t button = (wParam & MK_LBUTTON) ? 1 : (wParam & MK_RBUTTON) ? 2 : 0;
-        windowCore_->Form_MouseMove(button, 0, static_cast<float>(XFromLParam(lParam)),
+        windowCore_->Form_MouseMove(MainMsgWindow::ButtonFromMouseKeys(wParam), 0,
+                                    static_cast<float>(XFromLParam(lParam)),
                                     static_cast<float>(YFromLParam(lParam)));
         return 0;
     }
@@ -536,7 +518,10 @@ void ReaderWindow::UpdateShape() {
     render(&shapeImage_, dirty.topLeft(), QRegion(dirty),
            QWidget::DrawWindowBackground | QWidget::DrawChildren | QWidget::IgnoreMask);
     rendering_ = false;
-    const bool changed = keyShape_.Update(shapeImage_, dirty.top(), dirty.bottom() + 1);
+    const PixelRows rows{reinterpret_cast<const Pixel*>(shapeImage_.constBits()),
+                         shapeImage_.width(), shapeImage_.height(),
+                         shapeImage_.bytesPerLine() / static_cast<qsizetype>(sizeof(Pixel))};
+    const bool changed = keyShape_.Update(rows, dirty.top(), dirty.bottom() + 1);
     if (changed) {
         ApplyShape();
     }
@@ -546,11 +531,17 @@ void ReaderWindow::UpdateShape() {
 
 void ReaderWindow::ApplyShape() {
     ++timings_.shapeApplied;
-    const QRegion region = keyShape_.region();
+    std::vector<QRect> rects;
+    rects.reserve(keyShape_.rects().size());
+    for (const Rect& r : keyShape_.rects()) {
+        rects.push_back(ToQRect(r));
+    }
+    QRegion region;
+    region.setRects(rects.data(), static_cast<int>(rects.size()));
     // No pixel left: a mask outside the window hides all of it (an empty mask would
     // mean "no mask").
     setMask(region.isEmpty() ? QRegion(-1, -1, 1, 1) : region);
-    x11::SetInputShape(this, keyShape_.rects());
+    x11::SetInputShape(this, rects);
 }
 
 } // namespace lumio

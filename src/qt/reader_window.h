@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/key_shape.h"
 #include "platform/posix_file_source.h"
 #include "qt/button_host.h"
-#include "qt/key_shape.h"
 #include "qt/qt_desktop.h"
 #include "qt/qt_message_box.h"
 #include "qt/qt_open_dialog.h"
@@ -12,9 +12,9 @@
 #include "qt/slider_widget.h"
 #include "qt/tray_icon.h"
 #include "qt/viewer_widget.h"
-#include "reader/form_file.h"
 #include "reader/main_msg.h"
 #include "reader/main_msg_window.h"
+#include "reader/reader_layout.h"
 
 #include <QElapsedTimer>
 #include <QIcon>
@@ -116,11 +116,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Build(const Form& form);
-    ButtonHost* AddButton(const FormControl& control);
-    void AddSlider(const FormControl& control, SliderWidget*& slot);
-    void AddViewer(const FormControl& control);
-    void SetTabOrder(const Form& form);
+    void Build(const ReaderLayout& layout);
+    ButtonHost* AddButton(const ReaderControl& control);
+    void AddSlider(const ReaderControl& control, SliderWidget*& slot);
+    void AddViewer(const ReaderControl& control);
+    QWidget* Focusable(std::u16string_view name) const;
+    void SetTabOrder(const ReaderLayout& layout);
     void ConnectCommands();
     void Watch(QWidget* child);
     void MarkShapeDirty(const QRect& area);

@@ -94,6 +94,28 @@ void MainMsgWindow::Form_MouseMove(std::int16_t Button, std::int16_t, float, flo
     }
 }
 
+std::int16_t MainMsgWindow::TrayButtonFor(MessageNumber mouseMessage) {
+    switch (mouseMessage) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+        return kLeftButton;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+        return kRightButton;
+    default:
+        return 0;
+    }
+}
+
+std::int16_t MainMsgWindow::ButtonFromMouseKeys(WParam keys) {
+    if ((keys & MK_LBUTTON) != 0) {
+        return kLeftButton;
+    }
+    return (keys & MK_RBUTTON) != 0 ? kRightButton : 0;
+}
+
 void MainMsgWindow::cmd_top_Click() {
     CaptionedButton& pin = parts_.cmd_top;
     if (CaptionNumber(pin.Caption()) == 5) {

@@ -67,6 +67,14 @@ public:
     // The tray icon's callback: Button 1 (left) shows the window, 2 (right) hides it.
     void Form_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
 
+    // The Button of the window's MouseMove event for the mouse message that the
+    // notification area reports (in lParam of the callback message): any left-button
+    // message gives 1, any right-button message 2, anything else (mere movement) 0.
+    static std::int16_t TrayButtonFor(MessageNumber mouseMessage);
+    // The Button of a mouse-move message from the buttons its wParam says are held: left
+    // before right, 0 for none.
+    static std::int16_t ButtonFromMouseKeys(WParam keys);
+
     void cmd_top_Click();   // pin toggle
     void cmd_tolva_Click(); // the maker's web page
     void cmd_exit_Click();  // unload

@@ -1,9 +1,13 @@
 #include "button/offscreen_host.h"
+#include "button/property_bag.h"
 #include "button/qxbutton.h"
 #include "platform/bitmap_font.h"
+#include "platform/errors.h"
 #include "platform/palette.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace lumio {
 namespace {
@@ -58,6 +62,102 @@ TEST(OffscreenHost, ANewLookDrawsItsLinesInTheirOwnColours) {
     EXPECT_EQ(host.surface().draw_mode(), kDrawModeCopyPen);
     // The focus rim's top line, (1,1) to (W-2,1), in 0xCEE7FF as drawn, not inverted.
     EXPECT_EQ(host.surface().bitmap().at(10, 1), PixelFromRrggbb(0xCEE7FF));
+}
+
+} // namespace
+} // namespace lumio
+
+namespace lumio {
+namespace {
+
+// A running button in an offscreen host, its window placed at (0, 0), 75 x 23 pixels.
+struct Running {
+    BitmapFontPainter font;
+    OffscreenHost host{75 * 15, 23 * 15, font};
+    QxButton button{host};
+    int clicks = 0;
+    Running() {
+        host.Attach(&button);
+        host.desktop().PlaceWindow(host.parentWindow(), {0, 0, 100, 50});
+        host.desktop().PlaceWindow(host.window(), {0, 0, 75, 23});
+        button.Initialize();
+        button.ReadProperties(PropertyBag("b"));
+        button.events.Click = [this] { ++clicks; };
+    }
+    ~Running() { button.Terminate(); }
+};
+
+TEST(OffscreenHost, TheContainerCapturesTheMouseWhileAButtonIsHeld) {
+    Running r;
+    FakeDesktop& desktop = r.host.desktop();
+    r.host.PressMouse(1, 0, 5, 5);
+    EXPECT_EQ(desktop.GetCapture(), r.host.window());
+    EXPECT_TRUE(r.button.model().mLeftDown);
+    r.host.ReleaseMouse(1, 0, 5, 5);
+    EXPECT_EQ(desktop.GetCapture(), 0);
+    EXPECT_EQ(r.clicks, 1);
+
+    // A capture somebody else holds is not the container's to release.
+    desktop.SetCapture(r.host.parentWindow());
+    r.host.ReleaseMouse(1, 0, 5, 5);
+    EXPECT_EQ(desktop.GetCapture(), r.host.parentWindow());
+
+    r.host.DoubleClick();
+    EXPECT_EQ(desktop.GetCapture(), r.host.window());
+    r.button.SetEnabled(false);
+    EXPECT_EQ(desktop.GetCapture(), 0) << "a disabled window gives up the capture";
+}
+
+TEST(OffscreenHost, ItsWindowRaisesNotificationsOnlyWhenAskedTo) {
+    Running r;
+    WindowRegistry& windows = r.host.Windows();
+    const WindowHandle own = r.host.window();
+    windows.Send(own, WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(5, 5));
+    windows.Send(own, WM_LBUTTONUP, 0, MakeLParam(5, 5));
+    EXPECT_EQ(r.clicks, 0);
+    EXPECT_FALSE(r.button.model().mLeftDown);
+    // The hook still hears the messages after the window's own (empty) processing.
+    r.host.desktop().PlacePointer({5, 5});
+    windows.Send(own, WM_MOUSEMOVE, 0, MakeLParam(5, 5));
+    EXPECT_TRUE(r.button.model().mMouseOver);
+
+    r.host.translateMessages = true;
+    windows.Send(own, WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(5, 5));
+    windows.Send(own, WM_LBUTTONUP, 0, MakeLParam(5, 5));
+    EXPECT_EQ(r.clicks, 1);
+}
+
+TEST(OffscreenHost, ParentPropertiesAndHandlerErrorsAreTheScriptsToSetAndRead) {
+    Running r;
+    EXPECT_EQ(r.host.ParentProperty("hWnd"), r.host.parentWindow());
+    EXPECT_EQ(r.host.ParentProperty("MDIChild"), 0);
+    r.host.parentProperties["MDIChild"] = -1;
+    EXPECT_EQ(r.host.ParentProperty("MDIChild"), -1);
+    r.host.parentProperties.erase("MDIChild");
+    EXPECT_THROW(r.host.ParentProperty("MDIChild"), RuntimeError);
+
+    r.button.events.Click = [] { throw RuntimeError(ErrorNumber::Overflow, "Overflow"); };
+    r.button.KeyDown(13, 0);
+    EXPECT_EQ(r.host.errors, std::vector<std::string>{"Overflow"});
+}
+
+TEST(OffscreenHost, HostsOnASharedDeskTakeOnlyTheirOwnWindowsAway) {
+    const BitmapFontPainter font;
+    OffscreenDesk desk;
+    const WindowHandle parent = desk.windows.Create(0, nullptr);
+    WindowHandle first = 0;
+    {
+        OffscreenHost a(desk, parent, 1125, 345, font);
+        OffscreenHost b(desk, parent, 1125, 345, font);
+        first = a.window();
+        EXPECT_EQ(a.parentWindow(), parent);
+        EXPECT_EQ(desk.windows.Children(parent),
+                  (std::vector<WindowHandle>{a.window(), b.window()}));
+        EXPECT_EQ(&a.desktop(), &desk.desktop);
+    }
+    EXPECT_FALSE(desk.windows.IsWindow(first));
+    EXPECT_TRUE(desk.windows.IsWindow(parent));
+    EXPECT_TRUE(desk.windows.Children(parent).empty());
 }
 
 } // namespace

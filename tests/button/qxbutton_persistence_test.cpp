@@ -17,7 +17,7 @@ struct LoadedButton {
     TestHost host;
     QxButton button{host};
     explicit LoadedButton(const PropertyBag& bag) {
-        host.control = &button;
+        host.Attach(&button);
         button.Initialize();
         button.ReadProperties(bag);
     }
@@ -40,7 +40,7 @@ TEST(QxButtonPersistence, ANewInstanceSavesItsStyleZeroAndItsFont) {
     LoadedButton l(PropertyBag::Parse(saved, "b"));
     EXPECT_EQ(l.button.ButtonStyle(), 0);
     EXPECT_EQ(l.button.Caption(), u"QxButton1");
-    EXPECT_EQ(l.host.surfaceFont, b.host.surfaceFont);
+    EXPECT_EQ(l.host.SurfaceFont(), b.host.SurfaceFont());
     EXPECT_EQ(Save(l.button), saved);
 }
 
@@ -59,7 +59,7 @@ TEST(QxButtonPersistence, AnEmptySetLoadsTheLoadedDefaultsAndSavesNothing) {
     EXPECT_EQ(q.CaptionAlign(), 1);
     EXPECT_EQ(q.PictureSize(), 0);
     EXPECT_EQ(q.Picture(), nullptr);
-    EXPECT_EQ(q.model().mParentHwnd, l.host.parentWindow);
+    EXPECT_EQ(q.model().mParentHwnd, l.host.parentWindow());
     EXPECT_EQ(Save(q), "");
 }
 
@@ -112,14 +112,14 @@ TEST(QxButtonPersistence, EveryPropertyRoundTrips) {
     EXPECT_EQ(r.ButtonStyle(), 13);
     EXPECT_TRUE(r.ShowFocusRect());
     EXPECT_FALSE(r.Enabled());
-    EXPECT_FALSE(l.host.surfaceEnabled);
+    EXPECT_FALSE(l.host.SurfaceEnabled());
     EXPECT_EQ(r.Font()->attributes(), q.Font()->attributes());
-    EXPECT_EQ(l.host.surfaceFont, q.Font()->attributes());
+    EXPECT_EQ(l.host.SurfaceFont(), q.Font()->attributes());
     EXPECT_EQ(r.BackColor(), SystemColor(kColorAppWorkspace));
     EXPECT_EQ(r.Caption(), q.Caption());
-    EXPECT_EQ(l.host.accessKeys, u"g");
+    EXPECT_EQ(l.host.AccessKeys(), u"g");
     EXPECT_EQ(r.ForeColor(), Rgb(1, 2, 3));
-    EXPECT_EQ(l.host.surfaceForeColor, Rgb(1, 2, 3));
+    EXPECT_EQ(l.host.SurfaceForeColor(), Rgb(1, 2, 3));
     EXPECT_TRUE(r.CheckBoxMode());
     EXPECT_TRUE(r.Value());
     EXPECT_EQ(r.MousePointer(), -7);
@@ -186,7 +186,7 @@ TEST(QxButtonPersistence, UnknownKeysAreIgnored) {
 
 TEST(QxButtonPersistence, AParentWithoutAWindowHandleFailsTheLoad) {
     TestHost host;
-    host.parent.clear();
+    host.parentProperties.clear();
     QxButton button(host);
     button.Initialize();
     EXPECT_THROW(button.ReadProperties(PropertyBag("b")), RuntimeError);

@@ -20,7 +20,7 @@ TEST(QxButtonNewInstance, StartsWithItsNewInstanceValues) {
     NewButton b;
     EXPECT_EQ(b.button.ButtonStyle(), 0);
     EXPECT_EQ(b.button.Caption(), u"QxButton1");
-    EXPECT_EQ(b.host.surfaceFont.name, u"Tahoma");
+    EXPECT_EQ(b.host.SurfaceFont().name, u"Tahoma");
     EXPECT_EQ(b.button.Font(), nullptr);
     EXPECT_TRUE(b.button.ShowFocusRect());
     EXPECT_TRUE(b.button.Enabled());
@@ -32,7 +32,7 @@ TEST(QxButtonNewInstance, StartsWithItsNewInstanceValues) {
     EXPECT_EQ(b.button.model().mWidth, 75);
     EXPECT_EQ(b.button.model().mHeight, 23);
     EXPECT_TRUE(b.button.model().mIsNT);
-    EXPECT_EQ(b.button.hWnd(), b.host.window);
+    EXPECT_EQ(b.button.hWnd(), b.host.window());
     EXPECT_TRUE(b.host.Windows().IsWindow(b.button.hWnd()));
 }
 
@@ -42,7 +42,7 @@ TEST(QxButtonNewInstance, WithoutADisplayNameTheWindowNamesIt) {
     QxButton button(host);
     button.Initialize();
     button.InitProperties();
-    const std::string number = std::to_string(host.window);
+    const std::string number = std::to_string(host.window());
     EXPECT_EQ(button.Caption(), u"qxbutton" + std::u16string(number.begin(), number.end()));
 }
 
@@ -84,7 +84,7 @@ TEST(QxButtonStyle, DefaultColoursAndFocusRectanglePerStyle) {
         EXPECT_EQ(b.button.ForeColor(), r.white ? Rgb(255, 255, 255) : kButtonText) << r.style;
         EXPECT_EQ(b.button.ShowFocusRect(), r.focus) << r.style;
         EXPECT_EQ(b.host.changes.back(), "ButtonStyle");
-        EXPECT_EQ(b.host.surfaceForeColor, b.button.ForeColor());
+        EXPECT_EQ(b.host.SurfaceForeColor(), b.button.ForeColor());
     }
 }
 
@@ -92,8 +92,8 @@ TEST(QxButtonStyle, RoundedLooksGetRoundedRegions) {
     for (std::int32_t style = -1; style <= 16; ++style) {
         NewButton b; // 75 x 23
         b.button.SetButtonStyle(style);
-        ASSERT_TRUE(b.host.region.has_value());
-        const Region& r = *b.host.region;
+        ASSERT_TRUE(b.host.region().has_value());
+        const Region& r = *b.host.region();
         const bool rounded = style == 2 || style == 3 || style == 4 || style == 6 || style == 8 ||
                              style == 10 || style == 14;
         EXPECT_EQ(r.box(), (Rect{0, 0, 75, 23})) << style;
@@ -252,14 +252,14 @@ TEST(QxButtonFont, AssignmentAndChangeNotification) {
     b.host.log.clear();
     b.button.SetFont(font);
     EXPECT_EQ(b.button.Font(), font);
-    EXPECT_EQ(b.host.surfaceFont.name, u"Verdana");
+    EXPECT_EQ(b.host.SurfaceFont().name, u"Verdana");
     EXPECT_EQ(std::count(b.host.changes.begin(), b.host.changes.end(), "Font"), 2);
     EXPECT_EQ(std::count(b.host.log.begin(), b.host.log.end(), "Refresh"), 2);
 
     b.host.changes.clear();
     const int before = b.host.paints();
     font->SetSize(12);
-    EXPECT_EQ(b.host.surfaceFont.size, 12);
+    EXPECT_EQ(b.host.SurfaceFont().size, 12);
     EXPECT_GT(b.host.paints(), before);
     EXPECT_EQ(b.host.changes, std::vector<std::string>{"Font"});
 
@@ -269,7 +269,7 @@ TEST(QxButtonFont, AssignmentAndChangeNotification) {
     b.host.changes.clear();
     font->SetBold(false);
     EXPECT_TRUE(b.host.changes.empty());
-    EXPECT_EQ(b.host.surfaceFont.name, u"Arial");
+    EXPECT_EQ(b.host.SurfaceFont().name, u"Arial");
 }
 
 TEST(QxButtonFont, NoFontIsRefusedBeforeAnythingChanges) {
@@ -306,7 +306,7 @@ TEST(QxButtonResize, RaisesOuterSizeToTwoHundredTwentyTwips) {
         for (bool nested : {false, true}) {
             TestHost host(c.width, c.height);
             QxButton button(host);
-            host.control = &button;
+            host.Attach(&button);
             host.raiseResizeOnSetSize = nested;
             button.Initialize();
             button.Resize();

@@ -151,6 +151,19 @@ TEST_F(FakeDesktopTest, ARequestMadeWithThePointerElsewhereIsAnsweredByTheNextMo
     EXPECT_EQ(Take(WM_MOUSELEAVE), (std::vector<Received>{{buttons[0], WM_MOUSELEAVE, 0, 0}}));
 }
 
+TEST_F(FakeDesktopTest, PlacingThePointerMovesItWithoutAMessage) {
+    desktop.MovePointer({120, 120});
+    desktop.TrackMouseEvent(LeaveRequest(buttons[0]));
+    received.clear();
+    desktop.PlacePointer({250, 140});
+    EXPECT_TRUE(received.empty()) << "neither a move nor the pending leave";
+    EXPECT_EQ(desktop.GetCursorPos(), (Point{250, 140}));
+    EXPECT_EQ(desktop.WindowFromPoint(desktop.GetCursorPos()), buttons[1]);
+    EXPECT_TRUE(desktop.IsTrackingLeave(buttons[0])) << "the request waits for a real move";
+    desktop.MovePointer({251, 140});
+    EXPECT_EQ(Take(WM_MOUSELEAVE), (std::vector<Received>{{buttons[0], WM_MOUSELEAVE, 0, 0}}));
+}
+
 TEST_F(FakeDesktopTest, TheLeaveGoesThroughTheWindowsChain) {
     MessageNumber seen_by_link = 0;
     windows.InstallProcedure(buttons[1], [&](const PreviousProcedure& previous, WindowHandle w,

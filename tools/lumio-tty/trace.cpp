@@ -1,5 +1,6 @@
 #include "trace.h"
 
+#include "platform/json_string.h"
 #include "platform/utf.h"
 
 #include <string>
@@ -7,41 +8,6 @@
 namespace lumio::tty {
 
 namespace {
-
-// JSON string body: escapes only what JSON requires, the rest stays UTF-8.
-void AppendJsonString(std::u16string_view text, std::string& out) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    out += '"';
-    for (const char c : ToUtf8(text)) {
-        const auto byte = static_cast<unsigned char>(c);
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (byte < 0x20) {
-                out += "\\u00";
-                out += kHex[byte >> 4];
-                out += kHex[byte & 0xF];
-            } else {
-                out += c;
-            }
-        }
-    }
-    out += '"';
-}
 
 const char* Bool(bool value) {
     return value ? "true" : "false";
@@ -63,7 +29,7 @@ void RunTrace(MainMsg& window, const TtyTimer& timer, const TtyViewer& viewer, s
         window.trm1_Timer();
         line = "{\"tick\":" + std::to_string(k) + ",\"pos\":" + std::to_string(window.ReadPos()) +
                ",\"view\":";
-        AppendJsonString(viewer.Text(), line);
+        AppendJsonString(ToUtf8(viewer.Text()), line);
         line += ",\"mark\":";
         if (viewer.HasMark()) {
             line += "[" + std::to_string(viewer.MarkStart()) + "," +

@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include "platform/command_line.h"
 #include "platform/utf.h"
 
 #include <charconv>
@@ -22,27 +23,12 @@ const char* const kUsage =
 
 namespace {
 
-std::optional<std::int32_t> ParseInt(const std::string& text, std::int32_t lo, std::int32_t hi) {
-    std::int32_t v = 0;
-    const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (r.ec != std::errc() || r.ptr != text.data() + text.size() || v < lo || v > hi) {
-        return std::nullopt;
-    }
-    return v;
-}
-
 bool EndsWith(const std::string& s, const std::string& suffix) {
     return s.size() >= suffix.size() &&
            s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-using Setter = std::function<bool(Options&, const std::string&)>;
-
-struct Flag {
-    const char* name;
-    bool takesValue;
-    Setter apply; // false: the value is not acceptable
-};
+using Flag = CommandFlag<Options>;
 
 bool SetColor(std::optional<OleColor>& field, const std::string& v) {
     field = ParseColor(v);
@@ -53,28 +39,23 @@ const std::vector<Flag>& Flags() {
     static const std::vector<Flag> flags = {
         {"--style", true,
          [](Options& o, const std::string& v) {
-             const auto n = ParseInt(v, std::numeric_limits<std::int32_t>::min(),
-                                     std::numeric_limits<std::int32_t>::max());
+             const auto n = ParseInt32(v, std::numeric_limits<std::int32_t>::min(),
+                                       std::numeric_limits<std::int32_t>::max());
              o.style = n.value_or(0);
              return n.has_value();
          }},
         {"--state", true,
          [](Options& o, const std::string& v) {
-             const auto n = ParseInt(v, 0, 2);
+             const auto n = ParseInt32(v, 0, 2);
              o.state = n.value_or(0);
              return n.has_value();
          }},
         {"--size", true,
          [](Options& o, const std::string& v) {
-             const std::size_t x = v.find('x');
-             if (x == std::string::npos) {
-                 return false;
-             }
-             const auto w = ParseInt(v.substr(0, x), 1, 4096);
-             const auto h = ParseInt(v.substr(x + 1), 1, 4096);
-             o.width = w.value_or(0);
-             o.height = h.value_or(0);
-             return w && h;
+             const auto size = ParsePixelSize(v, 4096);
+             o.width = size ? size->width : 0;
+             o.height = size ? size->height : 0;
+             return size.has_value();
          }},
         {"--back-color", true,
          [](Options& o, const std::string& v) { return SetColor(o.backColor, v); }},
@@ -137,7 +118,7 @@ std::optional<OleColor> ParseColor(const std::string& text) {
         return FromRrggbb(rgb);
     }
     if (text.rfind("sys:", 0) == 0) {
-        const auto n = ParseInt(text.substr(4), 0, 30);
+        const auto n = ParseInt32(text.substr(4), 0, 30);
         if (n) {
             return SystemColor(*n);
         }
@@ -148,34 +129,8 @@ std::optional<OleColor> ParseColor(const std::string& text) {
 ParseResult ParseOptions(const std::vector<std::string>& args) {
     Options o;
     std::vector<std::string> seen;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const Flag* flag = nullptr;
-        for (const Flag& f : Flags()) {
-            if (arg == f.name) {
-                flag = &f;
-            }
-        }
-        if (flag == nullptr) {
-            return {std::nullopt, "unknown argument: " + arg};
-        }
-        for (const std::string& s : seen) {
-            if (s == arg) {
-                return {std::nullopt, arg + " given twice"};
-            }
-        }
-        seen.push_back(arg);
-        std::string value;
-        if (flag->takesValue) {
-            if (i + 1 >= args.size()) {
-                return {std::nullopt, arg + " needs a value"};
-            }
-            value = args[++i];
-        }
-        if (!flag->apply(o, value)) {
-            return {std::nullopt, flag->takesValue ? "bad value for " + arg + ": " + value
-                                                   : arg + " conflicts with another option"};
-        }
+    if (const auto error = ApplyFlags(Flags(), args, o, seen)) {
+        return {std::nullopt, *error};
     }
     if (!o.gallery.empty()) {
         if (seen.size() != 1) {

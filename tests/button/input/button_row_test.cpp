@@ -46,13 +46,13 @@ public:
 
     static Rect Bounds(int i) { return {10 + 90 * i, 10, 85 + 90 * i, 33}; }
     int size() const { return static_cast<int>(slots.size()); }
-    WindowHandle window(int i) const { return slots[i]->host.window; }
+    WindowHandle window(int i) const { return slots[i]->host.window(); }
     QxButton& button(int i) { return *slots[i]->button; }
 
     void Load(int i) {
         Slot& s = *slots[i];
         s.button = std::make_unique<QxButton>(s.host);
-        s.host.control = s.button.get();
+        s.host.Attach(s.button.get());
         s.button->Initialize();
         s.button->ReadProperties(ButtonSettings(i % 2 == 0 ? 0 : 7));
         events.Attach(*s.button, std::to_string(i) + ":");
@@ -63,7 +63,7 @@ public:
         slots[i]->hooked = false;
     }
     void Recreate(int i) {
-        slots[i]->host.control = nullptr;
+        slots[i]->host.Attach(nullptr);
         slots[i]->button.reset();
         Load(i);
     }
@@ -104,7 +104,7 @@ public:
         }
         for (int i = 0; i < size(); ++i) {
             const Slot& s = *slots[i];
-            const Window* own = desk.windows.Find(s.host.window);
+            const Window* own = desk.windows.Find(s.host.window());
             const std::vector<ProcedureId> ownChain = own->Chain();
             ASSERT_EQ(ownChain.back(), own->own_procedure()) << "button " << i;
             EXPECT_EQ(ownChain.size(), s.hooked ? 2u : 1u) << "button " << i;
@@ -173,7 +173,7 @@ TEST(ButtonRow, ButtonsLeavingInAnyOrderKeepTheOthersHearing) {
             if (trial % 2 == 0) {
                 row.Terminate(i);
             } else {
-                row.slots[i]->host.control = nullptr;
+                row.slots[i]->host.Attach(nullptr);
                 row.slots[i]->button.reset(); // destroyed without Terminate
                 row.slots[i]->hooked = false;
                 row.Load(i);
@@ -373,7 +373,7 @@ private:
                 << "button " << i << ": " << m.mState;
             EXPECT_TRUE(s.host.errors.empty()) << "button " << i << ": " << s.host.errors.front();
             if (s.hooked && m.mMouseOver) {
-                EXPECT_TRUE(under == s.host.window || desktop().IsTrackingLeave(s.host.window))
+                EXPECT_TRUE(under == s.host.window() || desktop().IsTrackingLeave(s.host.window()))
                     << "button " << i << " hovers for good";
             }
         }

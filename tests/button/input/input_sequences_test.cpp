@@ -24,7 +24,7 @@ TEST(InputSequences, ADoubleClickRaisesItsEventsInOrder) {
     b.SendMouse(WM_LBUTTONUP, 5, 6);
     b.SendMouse(WM_LBUTTONDBLCLK, 5, 6, MK_LBUTTON);
     EXPECT_EQ(b.m().mState, kStatePressed);
-    EXPECT_EQ(b.desktop().GetCapture(), b.host.window);
+    EXPECT_EQ(b.desktop().GetCapture(), b.host.window());
     b.SendMouse(WM_LBUTTONUP, 5, 6);
     EXPECT_EQ(b.events.Joined(), "MouseDown(1,0,5,6), Click, MouseUp(1,0,5,6), "
                                  "MouseDown(1,0,5,6), DblClick, Click, MouseUp(1,0,5,6)");
@@ -134,7 +134,7 @@ TEST(InputSequences, SpaceWhileTheLeftButtonHoldsTheButtonDownDoesNotClick) {
     EXPECT_EQ(b.m().mState, kStatePressed);
     EXPECT_FALSE(b.m().mLeftDown);
     EXPECT_FALSE(b.m().mSpaceDown);
-    EXPECT_EQ(b.desktop().GetCapture(), b.host.window) << "the mouse still holds it";
+    EXPECT_EQ(b.desktop().GetCapture(), b.host.window()) << "the mouse still holds it";
 }
 
 TEST(InputSequences, ArrowKeysInjectTheTabKeystrokeBeforeRaisingKeyDown) {
@@ -147,10 +147,10 @@ TEST(InputSequences, ArrowKeysInjectTheTabKeystrokeBeforeRaisingKeyDown) {
          {Row{37, "+{TAB}", -1}, Row{38, "+{TAB}", -1}, Row{39, "{TAB}", 1}, Row{40, "{TAB}", 1}}) {
         RunningButton b;
         // Three stops in a tab order of their own: another window, the button, a third.
-        const WindowHandle after = b.windows().Create(b.host.parentWindow, nullptr);
-        const WindowHandle first = b.windows().Create(b.host.parentWindow, nullptr);
-        b.desktop().SetTabOrder({first, b.host.window, after});
-        b.desktop().SetFocus(b.host.window);
+        const WindowHandle after = b.windows().Create(b.host.parentWindow(), nullptr);
+        const WindowHandle first = b.windows().Create(b.host.parentWindow(), nullptr);
+        b.desktop().SetTabOrder({first, b.host.window(), after});
+        b.desktop().SetFocus(b.host.window());
         std::size_t injectedAtKeyDown = 0;
         b.button.events.KeyDown = [&](std::int16_t&, std::int16_t&) {
             injectedAtKeyDown = b.desktop().CallCount("SendKeys");
@@ -160,7 +160,7 @@ TEST(InputSequences, ArrowKeysInjectTheTabKeystrokeBeforeRaisingKeyDown) {
         EXPECT_EQ(injectedAtKeyDown, 1u) << row.key;
         EXPECT_EQ(b.desktop().calls(),
                   std::vector<std::string>{"SendKeys(" + std::string(row.keys) + ")"});
-        EXPECT_EQ(b.desktop().GetFocus(), b.host.window) << "it moves with the pending input";
+        EXPECT_EQ(b.desktop().GetFocus(), b.host.window()) << "it moves with the pending input";
         b.desktop().ProcessPendingMessages();
         EXPECT_EQ(b.desktop().GetFocus(), row.step < 0 ? first : after);
         EXPECT_FALSE(b.m().mHasFocus);
@@ -179,13 +179,13 @@ TEST(InputSequences, DeactivationLetsGoOfWhateverHeldTheButton) {
         EXPECT_FALSE(b.m().mLeftDown);
         EXPECT_FALSE(b.m().mHasFocus);
         EXPECT_EQ(b.paints(), paints + 1);
-        EXPECT_EQ(b.desktop().GetCapture(), b.host.window) << "the mouse's capture is the host's";
+        EXPECT_EQ(b.desktop().GetCapture(), b.host.window()) << "the mouse's capture is the host's";
     }
     {
         RunningButton b;
         b.button.GotFocus();
         b.button.KeyDown(32, 0);
-        ASSERT_EQ(b.desktop().GetCapture(), b.host.window);
+        ASSERT_EQ(b.desktop().GetCapture(), b.host.window());
         b.Activate(WA_INACTIVE);
         EXPECT_EQ(b.m().mState, kStateNormal);
         EXPECT_FALSE(b.m().mSpaceDown);
@@ -207,13 +207,13 @@ TEST(InputSequences, TheSpaceKeysCaptureEndsWithTheKey) {
          }) {
         SCOPED_TRACE(row.name);
         RunningButton b;
-        const WindowHandle other = b.windows().Create(b.host.parentWindow, nullptr);
+        const WindowHandle other = b.windows().Create(b.host.parentWindow(), nullptr);
         b.desktop().SetCapture(other);
         b.desktop().ClearCalls();
         b.button.KeyDown(32, 0);
         EXPECT_EQ(b.desktop().calls(),
                   (std::vector<std::string>{"GetCapture()", "ReleaseCapture()",
-                                            "SetCapture(" + std::to_string(b.host.window) + ")"}));
+                                            "SetCapture(" + std::to_string(b.host.window()) + ")"}));
         row.release(b);
         EXPECT_EQ(b.desktop().GetCapture(), 0);
         // The next click elsewhere goes where the pointer is.
@@ -243,7 +243,7 @@ TEST(InputSequences, TheHookNeverStopsAMessageNorChangesItsResult) {
         for (const bool before : {true, false}) {
             bool handled = false;
             MessageResult result = 77;
-            WindowHandle window = b.host.window;
+            WindowHandle window = b.host.window();
             MessageNumber msg = message;
             WParam wParam = 1;
             LParam lParam = 0;
@@ -259,7 +259,7 @@ TEST(InputSequences, TheHookNeverStopsAMessageNorChangesItsResult) {
         desk.windows.Create(0, [](WindowHandle, MessageNumber, WParam, LParam) { return 77; });
     TestHost host(desk, parent);
     QxButton button(host);
-    host.control = &button;
+    host.Attach(&button);
     button.Initialize();
     button.ReadProperties(ButtonSettings());
     EXPECT_EQ(desk.windows.Send(parent, WM_ACTIVATE, 1, 0), 77);
@@ -289,18 +289,18 @@ struct DisposableButton {
     TestHost host;
     std::unique_ptr<QxButton> button = std::make_unique<QxButton>(host);
     DisposableButton() {
-        host.control = button.get();
+        host.Attach(button.get());
         button->Initialize();
         button->ReadProperties(ButtonSettings(0, false, true));
     }
     void DestroyOn(std::function<void()>& event) {
         event = [this] {
-            host.control = nullptr;
+            host.Attach(nullptr);
             button.reset();
         };
     }
     bool Unhooked() {
-        const Window* parent = host.Windows().Find(host.parentWindow);
+        const Window* parent = host.Windows().Find(host.parentWindow());
         return parent->Chain() == std::vector<ProcedureId>{parent->own_procedure()};
     }
 };
@@ -318,7 +318,7 @@ TEST(InputSequences, AClickThatDestroysTheButtonEndsTheHandlerThere) {
     {
         DisposableButton d;
         d.DestroyOn(d.button->events.MouseEnter);
-        d.host.desktop().PlaceWindow(d.host.window, {0, 0, 75, 23});
+        d.host.desktop().PlaceWindow(d.host.window(), {0, 0, 75, 23});
         d.host.desktop().MovePointer({5, 5});
         EXPECT_EQ(d.button, nullptr);
         EXPECT_TRUE(d.Unhooked());
@@ -330,7 +330,7 @@ TEST(InputSequences, AClickThatDestroysTheButtonEndsTheHandlerThere) {
         d.button->events.Click = [&] { clicked = true; };
         const WindowHandle closer =
             d.host.Windows().Create(0, [&](WindowHandle, MessageNumber, WParam, LParam) {
-                d.host.control = nullptr;
+                d.host.Attach(nullptr);
                 d.button.reset();
                 return 0;
             });

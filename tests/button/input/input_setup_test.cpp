@@ -21,18 +21,18 @@ TEST(InputSetup, HooksItsOwnWindowThenTheParentAndWatchesAfterTheirProcessing) {
     ASSERT_NE(hook, nullptr);
     const auto& records = hook->records();
     ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0].HookedWindow, b.host.window);
+    EXPECT_EQ(records[0].HookedWindow, b.host.window());
     EXPECT_EQ(records[0].AfterTable, (MessageTable{WM_MOUSEMOVE, WM_MOUSELEAVE}));
     EXPECT_EQ(records[0].AfterCount, 2);
     EXPECT_EQ(records[0].BeforeCount, 0);
-    EXPECT_EQ(records[1].HookedWindow, b.host.parentWindow);
+    EXPECT_EQ(records[1].HookedWindow, b.host.parentWindow());
     EXPECT_EQ(records[1].AfterTable, MessageTable{WM_ACTIVATE}) << "an ordinary form";
     EXPECT_EQ(records[1].BeforeCount, 0);
     for (const HookRecord& r : records) {
         const Window* w = b.windows().Find(r.HookedWindow);
         EXPECT_EQ(w->Chain(), (std::vector<ProcedureId>{r.ThunkAddress, w->own_procedure()}));
     }
-    EXPECT_EQ(b.m().mParentHwnd, b.host.parentWindow);
+    EXPECT_EQ(b.m().mParentHwnd, b.host.parentWindow());
     EXPECT_TRUE(b.m().mTrackLeave);
     EXPECT_TRUE(b.m().mTrackUser32);
 }
@@ -46,15 +46,15 @@ TEST(InputSetup, TheParentsMdiChildAnswerChoosesTheActivationMessage) {
                            Row{std::nullopt, WM_NCACTIVATE}}) {
         RunningButton b(ButtonSettings(), [&](TestHost& host) {
             if (row.mdiChild) {
-                host.parent["MDIChild"] = *row.mdiChild;
+                host.parentProperties["MDIChild"] = *row.mdiChild;
             } else {
-                host.parent.erase("MDIChild");
+                host.parentProperties.erase("MDIChild");
             }
         });
         EXPECT_EQ(b.button.messageHook()->records().at(1).AfterTable, MessageTable{row.watched})
             << "MDIChild " << row.mdiChild.value_or(99);
         const int before = b.paints();
-        b.windows().Send(b.host.parentWindow, row.watched, 1, 0);
+        b.windows().Send(b.host.parentWindow(), row.watched, 1, 0);
         EXPECT_EQ(b.paints(), before + 1);
         EXPECT_TRUE(b.m().mParentActive);
     }
@@ -158,7 +158,7 @@ TEST(InputSetup, TheLeaveProbeFindsTheFunctionOrGoesWithoutHooks) {
             EXPECT_FALSE(b.m().mMouseOver);
             EXPECT_EQ(b.m().mState, kStateNormal);
             EXPECT_EQ(b.events.Joined(), "MouseMove(0,0,5,5)");
-            EXPECT_EQ(b.windows().Find(b.host.parentWindow)->Chain().size(), 1u);
+            EXPECT_EQ(b.windows().Find(b.host.parentWindow())->Chain().size(), 1u);
         }
     }
 }
@@ -214,8 +214,8 @@ TEST(InputSetup, AtDesignTimeNothingIsSetUpOrUndone) {
 TEST(InputSetup, AnOwnWindowThatCannotBeHookedFailsTheLoad) {
     TestHost host;
     QxButton button(host);
-    host.control = &button;
-    host.Windows().Destroy(host.window);
+    host.Attach(&button);
+    host.Windows().Destroy(host.window());
     button.Initialize();
     try {
         button.ReadProperties(ButtonSettings());
@@ -224,14 +224,14 @@ TEST(InputSetup, AnOwnWindowThatCannotBeHookedFailsTheLoad) {
         EXPECT_EQ(e.number(), ErrorNumber::SubscriptOutOfRange);
     }
     // Terminate still takes the parent's hook off again.
-    const Window* parent = host.Windows().Find(host.parentWindow);
+    const Window* parent = host.Windows().Find(host.parentWindow());
     EXPECT_EQ(parent->Chain().size(), 2u);
     button.Terminate();
     EXPECT_EQ(parent->Chain(), std::vector<ProcedureId>{parent->own_procedure()});
 }
 
 TEST(InputSetup, AParentThatCannotBeHookedLeavesHoverWorkingWithoutActivation) {
-    RunningButton b(ButtonSettings(), [](TestHost& host) { host.parent["hWnd"] = 0x7777; });
+    RunningButton b(ButtonSettings(), [](TestHost& host) { host.parentProperties["hWnd"] = 0x7777; });
     int inUse = 0;
     for (const HookRecord& r : b.button.messageHook()->records()) {
         inUse += r.HookedWindow != 0 ? 1 : 0;
@@ -245,7 +245,7 @@ TEST(InputSetup, AParentThatCannotBeHookedLeavesHoverWorkingWithoutActivation) {
 
     // The parent's removal fails first; the button's own window is unhooked all the same.
     b.button.Terminate();
-    const Window* own = b.windows().Find(b.host.window);
+    const Window* own = b.windows().Find(b.host.window());
     EXPECT_EQ(own->Chain(), std::vector<ProcedureId>{own->own_procedure()});
     EXPECT_TRUE(b.host.errors.empty());
 }
@@ -253,7 +253,7 @@ TEST(InputSetup, AParentThatCannotBeHookedLeavesHoverWorkingWithoutActivation) {
 TEST(InputSetup, TerminateRemovesBothHooksAndTheButtonHearsNoMoreMessages) {
     RunningButton b;
     b.button.Terminate();
-    for (WindowHandle w : {b.host.window, b.host.parentWindow}) {
+    for (WindowHandle w : {b.host.window(), b.host.parentWindow()}) {
         const Window* window = b.windows().Find(w);
         EXPECT_EQ(window->Chain(), std::vector<ProcedureId>{window->own_procedure()});
     }
@@ -272,16 +272,16 @@ TEST(InputSetup, DestroyingARunningButtonUnhooksIt) {
     TestHost host;
     {
         QxButton button(host);
-        host.control = &button;
+        host.Attach(&button);
         button.Initialize();
         button.ReadProperties(ButtonSettings());
-        host.control = nullptr;
+        host.Attach(nullptr);
     }
-    for (WindowHandle w : {host.window, host.parentWindow}) {
+    for (WindowHandle w : {host.window(), host.parentWindow()}) {
         const Window* window = host.Windows().Find(w);
         EXPECT_EQ(window->Chain(), std::vector<ProcedureId>{window->own_procedure()});
     }
-    EXPECT_EQ(host.Windows().Send(host.parentWindow, WM_ACTIVATE, 1, 0), 0);
+    EXPECT_EQ(host.Windows().Send(host.parentWindow(), WM_ACTIVATE, 1, 0), 0);
 }
 
 } // namespace

@@ -18,7 +18,7 @@ struct Button {
     QxButton q{host};
     Button(std::int32_t w, std::int32_t h, std::u16string caption)
         : host(static_cast<float>(w * 15), static_cast<float>(h * 15)) {
-        host.control = &q;
+        host.Attach(&q);
         q.Initialize();
         q.InitProperties();
         q.SetCaption(std::move(caption));
@@ -131,7 +131,7 @@ TEST(PaintPipeline, ClearsToTheSurfaceBackColourAndMeasures) {
     EXPECT_EQ(b.q.model().ClientRect, (Rect{0, 0, 75, 23}));
     EXPECT_EQ(b.q.model().mWidth, 75);
     EXPECT_EQ(b.q.model().mHeight, 23);
-    EXPECT_EQ(b.host.region->rects().size(), 1u);
+    EXPECT_EQ(b.host.region()->rects().size(), 1u);
 }
 
 TEST(PaintPipeline, CaptionColourAndDisabledDrawing) {
@@ -157,7 +157,7 @@ TEST(PaintPipeline, AccessKeyMarkerShiftsTheCaptionAndIsDrawnAsGiven) {
     EXPECT_EQ(marked.LastDraw().rect.left, 23);
     EXPECT_EQ(plain.LastDraw().rect.left, 37 - 14);
     EXPECT_EQ(marked.LastDraw().text, u"&Open");
-    EXPECT_EQ(marked.host.accessKeys, u"o");
+    EXPECT_EQ(marked.host.AccessKeys(), u"o");
 }
 
 TEST(PaintPipeline, NarrowTextPathShowsWhatTheCodePageCanHold) {
@@ -215,7 +215,7 @@ TEST(PaintPipeline, BitmapWithMaskColourLeavesThoseSourcePixelsOut) {
 TEST(PaintPipeline, SetButtonRegionUsesTheCurrentSize) {
     Button b(75, 23, u"");
     b.q.SetButtonStyle(14);
-    const Region& r = *b.host.region;
+    const Region& r = *b.host.region();
     EXPECT_EQ(r.box(), (Rect{0, 0, 75, 23}));
     EXPECT_FALSE(r.Contains(1, 1)); // an 18 x 18 corner cuts deep
     EXPECT_TRUE(r.Contains(9, 0));

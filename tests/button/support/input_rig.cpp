@@ -1,54 +1,15 @@
 #include "button/support/input_rig.h"
 
+#include "button/event_text.h"
+
 #include <algorithm>
 
 namespace lumio::testing {
 
-namespace {
-
-std::string Args(std::initializer_list<double> values) {
-    std::string text = "(";
-    for (double v : values) {
-        if (text.size() > 1) {
-            text += ',';
-        }
-        std::string number = std::to_string(v);
-        number.erase(number.find_last_not_of('0') + 1);
-        if (number.back() == '.') {
-            number.pop_back();
-        }
-        text += number;
-    }
-    return text + ")";
-}
-
-} // namespace
-
 void EventLog::Attach(QxButton& button, std::string prefix) {
-    QxButtonEvents& e = button.events;
-    const auto plain = [this, prefix](const char* name) {
-        return [this, prefix, name] { entries.push_back(prefix + name); };
-    };
-    const auto mouse = [this, prefix](const char* name) {
-        return [this, prefix, name](std::int16_t& b, std::int16_t& s, float& x, float& y) {
-            entries.push_back(prefix + name + Args({double(b), double(s), x, y}));
-        };
-    };
-    const auto key = [this, prefix](const char* name) {
-        return [this, prefix, name](std::int16_t& k, std::int16_t& s) {
-            entries.push_back(prefix + name + Args({double(k), double(s)}));
-        };
-    };
-    e.Click = plain("Click");
-    e.DblClick = plain("DblClick");
-    e.MouseEnter = plain("MouseEnter");
-    e.MouseLeave = plain("MouseLeave");
-    e.MouseMove = mouse("MouseMove");
-    e.MouseUp = mouse("MouseUp");
-    e.MouseDown = mouse("MouseDown");
-    e.KeyDown = key("KeyDown");
-    e.KeyUp = key("KeyUp");
-    e.KeyPress = [this, prefix](std::int16_t&) { entries.push_back(prefix + "KeyPress"); };
+    DescribeEvents(button.events, [this, prefix](std::string event) {
+        entries.push_back(prefix + std::move(event));
+    });
 }
 
 int EventLog::Count(std::string_view entry) const {
@@ -78,9 +39,9 @@ PropertyBag ButtonSettings(std::int32_t style, bool handPointer, bool checkBoxMo
 RunningButton::RunningButton(const PropertyBag& settings,
                              const std::function<void(TestHost&)>& prepare)
     : host(kWidth * kTwipsPerPixel, kHeight * kTwipsPerPixel) {
-    host.control = &button;
-    desktop().PlaceWindow(host.parentWindow, {0, 0, 400, 300});
-    desktop().PlaceWindow(host.window,
+    host.Attach(&button);
+    desktop().PlaceWindow(host.parentWindow(), {0, 0, 400, 300});
+    desktop().PlaceWindow(host.window(),
                           {kOrigin.x, kOrigin.y, kOrigin.x + kWidth, kOrigin.y + kHeight});
     if (prepare) {
         prepare(host);
@@ -99,7 +60,7 @@ void RunningButton::MoveAway(WParam keys) {
 }
 
 MessageResult RunningButton::Send(MessageNumber message, WParam wParam, LParam lParam) {
-    return windows().Send(host.window, message, wParam, lParam);
+    return windows().Send(host.window(), message, wParam, lParam);
 }
 
 MessageResult RunningButton::SendMouse(MessageNumber message, std::int32_t x, std::int32_t y,
@@ -108,14 +69,14 @@ MessageResult RunningButton::SendMouse(MessageNumber message, std::int32_t x, st
 }
 
 MessageResult RunningButton::Activate(WParam wParam) {
-    return windows().Send(host.parentWindow, WM_ACTIVATE, wParam, 0);
+    return windows().Send(host.parentWindow(), WM_ACTIVATE, wParam, 0);
 }
 
 void RunningButton::Hook(MessageNumber message, WParam wParam) {
     bool handled = false;
     MessageResult result = 0;
     WindowHandle window =
-        message == WM_ACTIVATE || message == WM_NCACTIVATE ? host.parentWindow : host.window;
+        message == WM_ACTIVATE || message == WM_NCACTIVATE ? host.parentWindow() : host.window();
     LParam lParam = 0;
     button.zSubclass_Proc(false, handled, result, window, message, wParam, lParam);
 }

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The release files as a user gets them: the Debian package holds the programs, the
+# desktop entry and the icons and nothing built only for development; the zip holds
+# lumio.exe and the README; the installer, run silently under Wine, puts the program,
+# the README, a Start-menu entry and an uninstaller in place, and the uninstaller takes
+# all of it away again.
+# Usage: check_release.sh DIST-DIR SOURCE-DIR
+set -uo pipefail
+dist="$(cd "$1" && pwd)"
+version="$(sed -n 's/^project(lumio VERSION \([0-9.]*\).*/\1/p' "$2/CMakeLists.txt")"
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+deb="$dist/lumio_${version}_amd64.deb"
+contents="$(dpkg-deb -c "$deb" | awk '{print $6}')"
+for f in ./usr/bin/lumio ./usr/bin/lumio-tty ./usr/bin/qxrender ./usr/bin/qxinput \
+    ./usr/share/applications/lumio.desktop \
+    ./usr/share/icons/hicolor/128x128/apps/lumio.png ./usr/share/icons/hicolor/16x16/apps/lumio.png; do
+    grep -qx -- "$f" <<<"$contents" || fail "the package lacks $f"
+done
+grep -qE 'capsule_artwork|lumio_icon_maker|bench_|test_' <<<"$contents" && fail "the package holds build-only files"
+[ "$(dpkg-deb -f "$deb" Package)" = lumio ] || fail "package name"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
+dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no dependency on Qt Widgets"
+
+zip="$dist/lumio-$version-win64.zip"
+[ "$(unzip -Z1 "$zip" | sort | tr '\n' ' ')" = "README.txt lumio.exe " ] || fail "zip holds: $(unzip -Z1 "$zip")"
+unzip -p "$zip" lumio.exe | head -c 2 | grep -q MZ || fail "lumio.exe in the zip is no Windows program"
+
+setup="$dist/lumio-$version-win64-setup.exe"
+export WINEPREFIX="$(mktemp -d)" WINEDEBUG=-all
+trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
+wine "$setup" /S >/dev/null 2>&1
+wineserver -w
+home="$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n1)"
+app="$home/AppData/Local/Programs/Lumio"
+menu="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Lumio"
+for f in "$app/lumio.exe" "$app/README.txt" "$app/uninstall.exe" "$menu/Lumio.lnk"; do
+    [ -f "$f" ] || fail "not installed: ${f#"$WINEPREFIX"/}"
+done
+cmp -s "$app/lumio.exe" <(unzip -p "$zip" lumio.exe) || fail "the installed lumio.exe is not the released one"
+wine "$app/uninstall.exe" /S >/dev/null 2>&1
+wineserver -w
+sleep 1
+[ -e "$app" ] && fail "the uninstaller left $(ls "$app")"
+[ -e "$menu" ] && fail "the uninstaller left the Start-menu entry"
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed"
+    exit 1
+fi
+echo "release files: all checks passed"

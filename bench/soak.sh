@@ -91,13 +91,14 @@ settle() {
     kill -0 "$pid" 2>/dev/null || stop "the program is gone"
     check_dialogs
     answer_box
-    local w
-    w="$(visible_named Open)"
-    if [ -n "$w" ]; then
+    # An accepted dialog may still be up: the file dialog's own warning about a name
+    # that does not exist, or a folder it went into. Escape closes each in turn.
+    local w tries=0
+    while w="$(visible_named Open)" && [ -n "$w" ]; do
+        ((tries++ < 5)) || stop "the open dialog does not close"
         xdotool windowactivate --sync "$w" key Escape 2>/dev/null
-        e2e_wait_for 5 sh -c "! xdotool search --onlyvisible --name '^Open\$'" ||
-            stop "the open dialog does not close"
-    fi
+        sleep 0.6
+    done
     if ! e2e_visible; then
         e2e_tray_icon || stop "no tray icon to bring the window back"
         xdotool mousemove "$TX" "$TY" click 1

@@ -16,6 +16,9 @@ packages=(
     # the Windows programs: the cross compiler, GoogleTest's sources to build with it,
     # Wine to run their tests, ccache for the second tree of every build
     g++-mingw-w64-x86-64-posix googletest wine wine64 ccache
+    # the fuzz targets: clang 14 with libFuzzer and the sanitizer runtimes, and the
+    # symbolizer for their reports
+    clang-14 libclang-rt-14-dev llvm-14
     # the release files: the Debian package's dependency list, the zip, the installer
     dpkg-dev zip unzip nsis
 )

@@ -12,6 +12,14 @@ scripts/build.sh build
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DLUMIO_SANITIZE=ON -DLUMIO_BENCH=OFF
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure)
 
+# The desktop program under a minute of random use (a 10-minute run: bench/soak.sh
+# build . 600 SEED), with a fixed seed so a failure replays.
+if [ -x build/lumio ]; then
+    bash bench/soak.sh build . 60 13
+fi
+
+# Every parser under libFuzzer for about 20 s each (its own build tree, build-fuzz).
+scripts/fuzz.sh 20
 # The Windows programs, cross-built, their tests under Wine in a prefix of this run's own
 # (the Linux tree above gives the lumio-tty their traces are compared with).
 scripts/build-windows.sh build-win64 -DLUMIO_HOST_BUILD="$root/build"

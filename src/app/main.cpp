@@ -7,6 +7,7 @@
 #include "reader/command_line.h"
 #include "reader/lumio_version.h"
 #include "reader/slider_moves.h"
+#include "quit_on_signal.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -90,6 +91,7 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("lumio"));
     // The window hides to the tray; only the exit command or a close ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    lumio::QuitOnTerminationSignals();
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
         QApplication::setStyle(fusion);
     }

@@ -143,7 +143,23 @@ e2e_pixel() {
     convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info: 2>/dev/null
 }
 
+# Ends a still running program as a session's end would (SIGTERM: it quits its event
+# loop and takes everything down), so a sanitizer build checks for leaks at its exit;
+# then fails the test on any sanitizer report the program wrote.
+e2e_stop_lumio() {
+    [ -n "${E2E_LUMIO_PID:-}" ] || return 0
+    if kill -0 "$E2E_LUMIO_PID" 2>/dev/null; then
+        kill -TERM "$E2E_LUMIO_PID"
+        e2e_wait_for 60 sh -c "! kill -0 $E2E_LUMIO_PID" || e2e_fail "SIGTERM did not end the program"
+    fi
+    if grep -qE 'ERROR: (Leak|Address)Sanitizer|runtime error:' "$E2E_WORK/lumio.err" 2>/dev/null; then
+        e2e_fail "sanitizer report from the program"
+        grep -E -A12 'ERROR: (Leak|Address)Sanitizer|runtime error:' "$E2E_WORK/lumio.err" | head -60
+    fi
+}
+
 e2e_finish() {
+    e2e_stop_lumio
     if ((E2E_FAILURES > 0)); then
         echo "$E2E_FAILURES failure(s); screenshots in $E2E_SHOTS"
         [ -f "$E2E_WORK/lumio.err" ] && { echo "--- lumio stderr"; cat "$E2E_WORK/lumio.err"; }

@@ -1,0 +1,26 @@
+// lumio-tty's command line: any arguments give options in their ranges or an error text.
+
+#include "arguments.h"
+#include "lumio-tty/options.h"
+
+using namespace lumio;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::vector<std::string> args = fuzz::SplitArguments(data, size);
+    std::vector<const char*> argv{"lumio-tty"};
+    for (const std::string& a : args) {
+        argv.push_back(a.c_str());
+    }
+    tty::Options options;
+    const std::string error = tty::Parse(static_cast<int>(argv.size()), argv.data(), options);
+    const auto inRange = [](const std::optional<std::int32_t>& v) {
+        return !v || (*v >= 0 && *v <= 10);
+    };
+    if (!inRange(options.speed) || !inRange(options.start)) {
+        __builtin_trap();
+    }
+    if (!error.empty() && options.help) {
+        __builtin_trap(); // help is asked for or the line is wrong, not both
+    }
+    return 0;
+}

@@ -1,0 +1,74 @@
+#include "options.h"
+
+#include <charconv>
+
+namespace lumio::tty {
+
+const std::string_view kUsage =
+    "usage: lumio-tty [--speed V] [--start V] [--trace N] FILE\n"
+    "  --speed V   move the speed slider to V (0 slowest .. 10 fastest) after the load\n"
+    "  --start V   then move the start-point slider to V (0 .. 10)\n"
+    "  --trace N   run up to N ticks at once and print each as a JSON line\n"
+    "keys: space start/pause, p pause, s stop, + faster, - slower, q quit\n";
+
+namespace {
+
+template <typename T>
+std::optional<T> ParseNumber(std::string_view text, T min, T max) {
+    T value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || value < min || value > max) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace
+
+std::string Parse(int argc, const char* const* argv, Options& options) {
+    bool haveFile = false;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (!optionsEnded && (arg == "-h" || arg == "--help")) {
+            options.help = true;
+            return "";
+        }
+        if (!optionsEnded && (arg == "--speed" || arg == "--start" || arg == "--trace")) {
+            if (i + 1 >= argc) {
+                return std::string(arg) + " needs a value";
+            }
+            const std::string_view value = argv[++i];
+            bool ok = false;
+            if (arg == "--trace") {
+                options.trace = ParseNumber<std::uint64_t>(value, 0, UINT64_MAX);
+                ok = options.trace.has_value();
+            } else {
+                auto& slot = arg == "--speed" ? options.speed : options.start;
+                slot = ParseNumber<std::int32_t>(value, 0, 10);
+                ok = slot.has_value();
+            }
+            if (!ok) {
+                return std::string(arg) + " wants a whole number" +
+                       (arg == "--trace" ? "" : " from 0 to 10") + ", not '" + std::string(value) +
+                       "'";
+            }
+            continue;
+        }
+        if (!optionsEnded && arg.size() > 1 && arg.front() == '-') {
+            return "unknown option " + std::string(arg);
+        }
+        if (haveFile) {
+            return "only one FILE, please";
+        }
+        options.file = arg;
+        haveFile = true;
+    }
+    return haveFile ? "" : "FILE is missing";
+}
+
+} // namespace lumio::tty

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lumio::tty {
+
+extern const std::string_view kUsage;
+
+// What one run of lumio-tty does, as given on its command line.
+struct Options {
+    std::optional<std::int32_t> speed;
+    std::optional<std::int32_t> start;
+    std::optional<std::uint64_t> trace;
+    std::string file;
+    bool help = false;
+};
+
+// Reads argv[1..argc-1] into `options`; returns an error text, or "" when the arguments
+// are fine (or help was asked for).
+std::string Parse(int argc, const char* const* argv, Options& options);
+
+} // namespace lumio::tty

@@ -20,6 +20,7 @@ fi
 
 # Every parser under libFuzzer for about 20 s each (its own build tree, build-fuzz).
 scripts/fuzz.sh 20
+
 # The Windows programs, cross-built, their tests under Wine in a prefix of this run's own
 # (the Linux tree above gives the lumio-tty their traces are compared with).
 scripts/build-windows.sh build-win64 -DLUMIO_HOST_BUILD="$root/build"
@@ -31,3 +32,7 @@ trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
 cmake/wine-run.sh wineboot -i </dev/null >/dev/null 2>&1
 wineserver -w
 (cd build-win64 && ctest --output-on-failure)
+
+# The release files, built from the trees above and checked as a user gets them.
+scripts/package.sh dist >/dev/null
+bash tests/release/check_release.sh dist .

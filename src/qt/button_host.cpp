@@ -36,22 +36,7 @@ ButtonHost::ButtonHost(QWidget* parent, std::u16string name, const ButtonAmbient
     setFocusPolicy(Qt::StrongFocus);
     desktop_.Register(ownWindow_, this);
     surface_.set_back_color(TranslateColor(ambient.backColor, surface_.palette()));
-    QxButton& b = *button_;
-    notifications.MouseDown = [&b](auto button, auto shift, float x, float y) {
-        b.MouseDown(button, shift, x, y);
-    };
-    notifications.MouseMove = [&b](auto button, auto shift, float x, float y) {
-        b.MouseMove(button, shift, x, y);
-    };
-    notifications.MouseUp = [&b](auto button, auto shift, float x, float y) {
-        b.MouseUp(button, shift, x, y);
-    };
-    notifications.DblClick = [&b] { b.DblClick(); };
-    notifications.KeyDown = [&b](auto code, auto shift) { b.KeyDown(code, shift); };
-    notifications.KeyUp = [&b](auto code, auto shift) { b.KeyUp(code, shift); };
-    notifications.AccessKeyPress = [&b](auto key) { b.AccessKeyPress(key); };
-    notifications.GotFocus = [&b] { b.GotFocus(); };
-    notifications.LostFocus = [&b] { b.LostFocus(); };
+    notifications = NotificationsOf(*button_);
 }
 
 ButtonHost::~ButtonHost() {
@@ -154,61 +139,7 @@ MessageResult ButtonHost::Send(MessageNumber message, WParam wParam, LParam lPar
 }
 
 MessageResult ButtonHost::OwnProcedure(MessageNumber message, WParam wParam, LParam lParam) {
-    const auto x = static_cast<float>(XFromLParam(lParam));
-    const auto y = static_cast<float>(YFromLParam(lParam));
-    const auto call = [](const auto& f, auto... args) {
-        if (f) {
-            f(args...);
-        }
-    };
-    switch (message) {
-    case WM_NCHITTEST:
-        return HTCLIENT;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK: {
-        const bool left = message == WM_LBUTTONDOWN;
-        const bool right = message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK;
-        call(notifications.MouseDown, std::int16_t(left ? 1 : right ? 2 : 4), shift_, x, y);
-        return 0;
-    }
-    case WM_LBUTTONDBLCLK:
-        call(notifications.DblClick);
-        return 0;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP: {
-        const std::int16_t button = message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4;
-        call(notifications.MouseUp, button, shift_, x, y);
-        return 0;
-    }
-    case WM_MOUSEMOVE: {
-        std::int16_t buttons = 0;
-        buttons |= (wParam & MK_LBUTTON) ? 1 : 0;
-        buttons |= (wParam & MK_RBUTTON) ? 2 : 0;
-        buttons |= (wParam & MK_MBUTTON) ? 4 : 0;
-        call(notifications.MouseMove, buttons, shift_, x, y);
-        return 0;
-    }
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-        call(notifications.KeyDown, static_cast<std::int16_t>(wParam), shift_);
-        return 0;
-    case WM_KEYUP:
-    case WM_SYSKEYUP:
-        call(notifications.KeyUp, static_cast<std::int16_t>(wParam), shift_);
-        return 0;
-    case WM_SETFOCUS:
-        call(notifications.GotFocus);
-        return 0;
-    case WM_KILLFOCUS:
-        call(notifications.LostFocus);
-        return 0;
-    default:
-        return 0;
-    }
+    return DeliverInput(notifications, message, wParam, lParam, shift_);
 }
 
 void ButtonHost::SetSurfaceMousePointer(std::int16_t pointer) {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "button/button_notifications.h"
 #include "button/control_host.h"
 #include "button/qxbutton.h"
-#include "qt/button_notifications.h"
 #include "qt/qt_desktop.h"
 #include "reader/window_services.h"
 
@@ -45,11 +45,11 @@ public:
     const std::u16string& name() const { return name_; }
     // The surface as an image that shares its pixels.
     QImage SurfaceImage();
-    // Where the window's own procedure sends the input (the control's handlers).
-    ButtonNotifications notifications;
     // Alt with a key: whether some control of the window takes it as its access key.
     std::function<bool(char16_t key)> accessKeyRouter;
 
+    // Where the window's own procedure sends the input (the control's handlers).
+    ButtonNotifications notifications;
     // A message through the control's window chain; answers what the chain answers.
     MessageResult Send(MessageNumber message, WParam wParam, LParam lParam);
 

@@ -1,5 +1,6 @@
 #include "win32/button_window.h"
 
+#include "button/button_notifications.h"
 #include "platform/palette.h"
 #include "platform/twips.h"
 #include "win32/wide.h"
@@ -44,9 +45,12 @@ ButtonWindow::ButtonWindow(std::u16string name, const ButtonAmbient& ambient, Gd
     ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     desktop_.Register(ownWindow_, hwnd_);
     surface_.set_back_color(TranslateColor(ambient.backColor, surface_.palette()));
+    notifications_ = NotificationsOf(*button_);
 }
 
 ButtonWindow::~ButtonWindow() {
+    // Going away may still move the focus; nobody listens any more.
+    notifications_ = ButtonNotifications{};
     button_->Terminate();
     button_.reset();
     desktop_.Unregister(ownWindow_);
@@ -314,57 +318,7 @@ void ButtonWindow::Paint() {
 }
 
 MessageResult ButtonWindow::OwnProcedure(MessageNumber message, WParam wParam, LParam lParam) {
-    const auto x = static_cast<float>(XFromLParam(lParam));
-    const auto y = static_cast<float>(YFromLParam(lParam));
-    QxButton& b = *button_;
-    switch (message) {
-    case WM_NCHITTEST:
-        return HTCLIENT;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK: {
-        const bool left = message == WM_LBUTTONDOWN;
-        const bool right = message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK;
-        b.MouseDown(std::int16_t(left ? 1 : right ? 2 : 4), shift_, x, y);
-        return 0;
-    }
-    case WM_LBUTTONDBLCLK:
-        b.DblClick();
-        return 0;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP: {
-        const std::int16_t button = message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4;
-        b.MouseUp(button, shift_, x, y);
-        return 0;
-    }
-    case WM_MOUSEMOVE: {
-        std::int16_t buttons = 0;
-        buttons |= (wParam & MK_LBUTTON) ? 1 : 0;
-        buttons |= (wParam & MK_RBUTTON) ? 2 : 0;
-        buttons |= (wParam & MK_MBUTTON) ? 4 : 0;
-        b.MouseMove(buttons, shift_, x, y);
-        return 0;
-    }
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-        b.KeyDown(static_cast<std::int16_t>(wParam), shift_);
-        return 0;
-    case WM_KEYUP:
-    case WM_SYSKEYUP:
-        b.KeyUp(static_cast<std::int16_t>(wParam), shift_);
-        return 0;
-    case WM_SETFOCUS:
-        b.GotFocus();
-        return 0;
-    case WM_KILLFOCUS:
-        b.LostFocus();
-        return 0;
-    default:
-        return 0;
-    }
+    return DeliverInput(notifications_, message, wParam, lParam, shift_);
 }
 
 } // namespace lumio

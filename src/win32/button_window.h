@@ -1,5 +1,6 @@
 #pragma once
 
+#include "button/button_notifications.h"
 #include "platform/window_registry.h"
 #include "win32/gdi_text_painter.h"
 #include "win32/win_api.h"
@@ -128,6 +129,7 @@ private:
     PictureRef mouseIcon_;
     std::u16string accessKeys_;
     std::unique_ptr<QxButton> button_;
+    ButtonNotifications notifications_;
 };
 
 } // namespace lumio

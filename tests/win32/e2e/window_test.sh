@@ -102,9 +102,15 @@ if [ -n "$icon" ]; then
     e2e_wait_for 35 win_balloons_gone || e2e_fail "the balloon stays"
     hidden() { ! xdotool search --onlyvisible --name '^Lumio V3$' | grep -q .; }
     # Low on the icon: its balloon covers the top of it for a while.
-    win_click 3 --window "$icon" 10 26
-    e2e_wait_for 3 hidden || { win_click 3 --window "$icon" 10 26; e2e_wait_for 5 hidden; } &&
-        e2e_pass "tray right hides" || e2e_fail "tray right did not hide"
+    # Wine's embedded icon now and then drops a click that arrives while it settles after
+    # the balloon; a person clicks again, and so does this test, a few times at most.
+    tries=0
+    until ((tries >= 4)); do
+        tries=$((tries + 1))
+        win_click 3 --window "$icon" 10 26
+        e2e_wait_for 3 hidden && break
+    done
+    hidden && e2e_pass "tray right hides (click $tries)" || e2e_fail "tray right did not hide in $tries clicks"
     win_click 1 --window "$icon" 10 26
     e2e_wait_for 5 xdotool search --onlyvisible --name '^Lumio V3$' && e2e_pass "tray left shows" ||
         e2e_fail "tray left did not show"

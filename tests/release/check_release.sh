@@ -28,7 +28,7 @@ dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no dependency on Qt
 
 zip="$dist/lumio-$version-win64.zip"
 [ "$(unzip -Z1 "$zip" | sort | tr '\n' ' ')" = "README.txt lumio.exe " ] || fail "zip holds: $(unzip -Z1 "$zip")"
-unzip -p "$zip" lumio.exe | head -c 2 | grep -q MZ || fail "lumio.exe in the zip is no Windows program"
+[ "$(unzip -p "$zip" lumio.exe | head -c 2)" = MZ ] || fail "lumio.exe in the zip is no Windows program"
 
 setup="$dist/lumio-$version-win64-setup.exe"
 export WINEPREFIX="$(mktemp -d)" WINEDEBUG=-all

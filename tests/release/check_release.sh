@@ -7,7 +7,8 @@
 # Usage: check_release.sh DIST-DIR SOURCE-DIR
 set -uo pipefail
 dist="$(cd "$1" && pwd)"
-version="$(sed -n 's/^project(lumio VERSION \([0-9.]*\).*/\1/p' "$2/CMakeLists.txt")"
+src="$(cd "$2" && pwd)"
+version="$(sed -n 's/^project(lumio VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")"
 failures=0
 fail() {
     echo "FAIL: $*"
@@ -32,9 +33,18 @@ zip="$dist/lumio-$version-win64.zip"
 
 setup="$dist/lumio-$version-win64-setup.exe"
 export WINEPREFIX="$(mktemp -d)" WINEDEBUG=-all
-trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
-wine "$setup" /S >/dev/null 2>&1
-wineserver -w
+log="$(mktemp)"
+trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX" "$log"' EXIT
+# Wine is given an open stdin and its output kept: with stdin closed (as some CI runners
+# start jobs) it misplaces its own descriptors and the NSIS programs quietly do nothing.
+wine_run() {
+    "$src/cmake/wine-run.sh" "${@:2}" </dev/null >>"$log" 2>&1
+    local status=$?
+    wineserver -w
+    [ "$status" -eq 0 ] || fail "$1 exited with $status under Wine"
+}
+wine_run "wineboot" wineboot -i
+wine_run "the installer" "$setup" /S
 home="$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n1)"
 app="$home/AppData/Local/Programs/Lumio"
 menu="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Lumio"
@@ -42,13 +52,18 @@ for f in "$app/lumio.exe" "$app/README.txt" "$app/uninstall.exe" "$menu/Lumio.ln
     [ -f "$f" ] || fail "not installed: ${f#"$WINEPREFIX"/}"
 done
 cmp -s "$app/lumio.exe" <(unzip -p "$zip" lumio.exe) || fail "the installed lumio.exe is not the released one"
-wine "$app/uninstall.exe" /S >/dev/null 2>&1
-wineserver -w
-sleep 1
+wine_run "the uninstaller" "$app/uninstall.exe" /S
+# The uninstaller runs on from a copy of itself in TEMP; give that copy time to finish.
+for _ in $(seq 50); do
+    [ -e "$app" ] || [ -e "$menu" ] || break
+    sleep 0.2
+done
 [ -e "$app" ] && fail "the uninstaller left $(ls "$app")"
 [ -e "$menu" ] && fail "the uninstaller left the Start-menu entry"
 
 if [ "$failures" -ne 0 ]; then
+    echo "Wine said:"
+    tail -n 40 "$log"
     echo "$failures check(s) failed"
     exit 1
 fi

@@ -3,6 +3,7 @@
 # SECONDS from a copy of its seed corpus under fuzz/corpus/, so the committed corpus
 # does not grow. Crash inputs are kept under build-fuzz/findings/TARGET/.
 # Usage: scripts/fuzz.sh SECONDS [TARGET...]
+# LUMIO_FUZZ_RUNS=N also ends each run after N inputs (for long runs: 10 million or 30 min).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -30,6 +31,10 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}"
+limit=()
+if [ -n "${LUMIO_FUZZ_RUNS:-}" ]; then
+    limit=(-runs="$LUMIO_FUZZ_RUNS")
+fi
 runs=0
 crashes=0
 for t in "${targets[@]}"; do
@@ -37,7 +42,7 @@ for t in "${targets[@]}"; do
     cp -r "fuzz/corpus/$t/." "$work/$t/"
     log="$work/$t.log"
     status=0
-    "$build/fuzz/${t}_fuzzer" "$work/$t" -max_total_time="$seconds" -timeout=10 \
+    "$build/fuzz/${t}_fuzzer" "$work/$t" -max_total_time="$seconds" "${limit[@]}" -timeout=10 \
         -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 \
         -artifact_prefix="$build/findings/$t/" >"$log" 2>&1 || status=$?
     n="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)"
@@ -52,7 +57,7 @@ for t in "${targets[@]}"; do
         echo "fuzz: $t FAILED after $n runs (exit $status); log:"
         grep -E 'ERROR|SUMMARY|artifact|#0 |#1 |#2 |#3 ' "$log" | head -20
     else
-        echo "fuzz: $t: $n runs in ${seconds}s, ${cov:-cov: ?}"
+        echo "fuzz: $t: $n runs in at most ${seconds}s, ${cov:-cov: ?}"
     fi
 done
 echo "fuzz: ${#targets[@]} targets, $runs runs, $crashes crashes"

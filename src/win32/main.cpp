@@ -1,5 +1,7 @@
 // lumio.exe: the reader window as a Windows program.
+#include "reader/boss_key.h"
 #include "reader/command_line.h"
+#include "reader/slider_moves.h"
 #include "win32/reader_window.h"
 #include "win32/wide.h"
 
@@ -98,6 +100,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         if (!command.file.empty()) {
             window.OpenAsDropped(FromUtf8(command.file));
         }
+        lumio::MoveSliders(command.sliders, window.core(), window.slider1(), window.slider2());
+        lumio::WinNotice notice;
+        lumio::BossKey bossKey(
+            {window, [&window] { return window.wantsVisible(); }, window.hotKeys(), notice});
+        if (bossKey.Start(command.bossKey) == lumio::HotKeyResult::Taken) {
+            Print("lumio: the boss key " + lumio::HotKeyName(*command.bossKey) +
+                      " is held by another program; running without it\n",
+                  STD_ERROR_HANDLE);
+        }
         MSG msg;
         while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
             if (window.PreTranslate(msg)) {
@@ -107,6 +118,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             ::DispatchMessageW(&msg);
         }
         status = static_cast<int>(msg.wParam);
+        bossKey.Stop();
         if (::GetEnvironmentVariableW(L"LUMIO_STATS", nullptr, 0) != 0) {
             ReportTimings(window, startNs);
         }

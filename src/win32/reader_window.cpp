@@ -269,6 +269,7 @@ void ReaderWindow::Start() {
     const int width = own.right - own.left;
     ::SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2, work.top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    hotKeys_ = std::make_unique<WinHotKeys>(hwnd_);
     windowCore_->Form_Load();
     Show();
 }
@@ -477,6 +478,11 @@ LRESULT ReaderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         RepaintButtons();
         break;
     }
+    case WM_HOTKEY:
+        if (hotKeys_ && hotKeys_->Pressed(wParam)) {
+            return 0;
+        }
+        break;
     case WM_TIMER:
         if (wParam == WinTimer::kId) {
             timer_.Fire();
@@ -531,6 +537,9 @@ LRESULT ReaderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_DESTROY:
         timer_.SetWindow(nullptr);
+        if (hotKeys_) {
+            hotKeys_->Unregister();
+        }
         ::PostQuitMessage(0);
         return 0;
     default:

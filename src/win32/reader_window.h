@@ -10,6 +10,7 @@
 #include "win32/win_desktop.h"
 #include "win32/win_dialogs.h"
 #include "win32/win_fonts.h"
+#include "win32/win_hot_keys.h"
 #include "win32/win_notify_area.h"
 #include "win32/win_shell.h"
 #include "win32/win_timer.h"
@@ -59,6 +60,13 @@ public:
     bool PreTranslate(const MSG& msg);
 
     HWND window() const { return hwnd_; }
+    MainMsg& core() { return *core_; }
+    SliderSetter& slider1() const { return *slider(kSpeedSliderName); }
+    SliderSetter& slider2() const { return *slider(kStartSliderName); }
+    // Whether the strip is shown, or asked to be shown and about to be.
+    bool wantsVisible() const { return wantVisible_; }
+    // The keys for the whole desktop, on this window (valid after Start).
+    WinHotKeys& hotKeys() { return *hotKeys_; }
     ReaderTimings timings() const;
     // When the window was first on the screen (steady clock, ns; 0 before).
     std::int64_t shownAtNs() const { return shownAtNs_; }
@@ -138,6 +146,7 @@ private:
     WinShell shell_;
     NativeFileSource files_;
     WinNotifyArea tray_;
+    std::unique_ptr<WinHotKeys> hotKeys_;
 
     std::vector<std::unique_ptr<ButtonWindow>> buttons_;
     std::vector<std::pair<std::u16string, std::unique_ptr<TrackbarSlider>>> sliders_;

@@ -4,10 +4,9 @@
 // the icon. Posting the button messages to the icon's window takes the rest of the real
 // path (Wine's shell relays them to the program as its tray callback).
 // Usage: lumio_tray_click left|right   (exit 1 when no docked icon is found)
-#include <windows.h>
-
 #include <cstdio>
 #include <cwchar>
+#include <windows.h>
 
 namespace {
 
@@ -40,8 +39,8 @@ int wmain(int argc, wchar_t** argv) {
     RECT r{};
     ::GetClientRect(found, &r);
     const LPARAM at = MAKELPARAM(r.right / 2, r.bottom / 2);
-    ::PostMessageW(found, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN,
-                   right ? MK_RBUTTON : MK_LBUTTON, at);
+    ::PostMessageW(found, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON,
+                   at);
     ::Sleep(100); // a press and a release as a hand makes them
     ::PostMessageW(found, right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, at);
     return 0;

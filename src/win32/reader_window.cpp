@@ -68,7 +68,7 @@ ReaderWindow::ReaderWindow(ReaderWindowOptions options)
     Build(layout);
     core_ = std::make_unique<MainMsg>(MainMsgControls{*viewer_, timer_, *slider(kSpeedSliderName),
                                                       *slider(kStartSliderName), dialog_,
-                                                      messageBox_, files_});
+                                                      messageBox_, files_, &busyCursor_});
     windowCore_ = std::make_unique<MainMsgWindow>(MainMsgWindowParts{
         *this, *viewer_, timer_, *slider(kSpeedSliderName), *button(kPinButtonName), tray_, shell_,
         kProgramIcon, options_.makerWebPage});

@@ -7,6 +7,7 @@
 #include "win32/trackbar_slider.h"
 #include "win32/viewer_window.h"
 #include "win32/win_api.h"
+#include "win32/win_busy_cursor.h"
 #include "win32/win_desktop.h"
 #include "win32/win_dialogs.h"
 #include "win32/win_fonts.h"
@@ -145,6 +146,7 @@ private:
     WinOpenDialog dialog_;
     WinShell shell_;
     NativeFileSource files_;
+    WinBusyCursor busyCursor_;
     WinNotifyArea tray_;
     std::unique_ptr<WinHotKeys> hotKeys_;
 

@@ -3,6 +3,7 @@
 #include "platform/symbol_font.h"
 #include "win32/wide.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -63,6 +64,30 @@ struct ScratchContext {
     HGDIOBJ old = nullptr;
 };
 
+// Widens the spaces of `text` by `extra` pixels each for the GDI calls that follow, until
+// the returned guard ends.
+class WidenedSpaces {
+public:
+    WidenedSpaces(HDC dc, std::u16string_view text, int extra) : dc_(dc) {
+        const auto spaces = static_cast<int>(std::count(text.begin(), text.end(), u' '));
+        if (extra > 0 && spaces > 0) {
+            ::SetTextJustification(dc_, extra * spaces, spaces);
+            set_ = true;
+        }
+    }
+    ~WidenedSpaces() {
+        if (set_) {
+            ::SetTextJustification(dc_, 0, 0);
+        }
+    }
+    WidenedSpaces(const WidenedSpaces&) = delete;
+    WidenedSpaces& operator=(const WidenedSpaces&) = delete;
+
+private:
+    HDC dc_;
+    bool set_ = false;
+};
+
 } // namespace
 
 GdiTextPainter::GdiTextPainter(const WinFonts& fonts)
@@ -82,7 +107,10 @@ TextExtent GdiTextPainter::Measure(const FontAttributes& font, std::u16string_vi
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(measure_, &metrics);
     const std::wstring wide = WideCopy(text);
-    ::GetTextExtentPoint32W(measure_, wide.c_str(), static_cast<int>(wide.size()), &size);
+    {
+        const WidenedSpaces widened(measure_, text, ExtraSpacePixels(measure_, font));
+        ::GetTextExtentPoint32W(measure_, wide.c_str(), static_cast<int>(wide.size()), &size);
+    }
     ::SelectObject(measure_, old);
     return {static_cast<double>(size.cx), static_cast<double>(metrics.tmHeight)};
 }
@@ -119,11 +147,28 @@ void GdiTextPainter::Draw(HDC dc, const FontAttributes& font, std::u16string_vie
     const int oldMode = ::SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColor = ::SetTextColor(dc, color);
     std::wstring wide = WideCopy(text);
-    ::DrawTextW(dc, wide.data(), static_cast<int>(wide.size()), &area,
-                DT_SINGLELINE | DT_LEFT | DT_TOP);
+    {
+        const WidenedSpaces widened(dc, text, ExtraSpacePixels(dc, font));
+        ::DrawTextW(dc, wide.data(), static_cast<int>(wide.size()), &area,
+                    DT_SINGLELINE | DT_LEFT | DT_TOP);
+    }
     ::SetTextColor(dc, oldColor);
     ::SetBkMode(dc, oldMode);
     ::SelectObject(dc, old);
+}
+
+int GdiTextPainter::ExtraSpacePixels(HDC dc, const FontAttributes& font) const {
+    // The form's own font has its spaces; only a face drawn in its place may lack width.
+    const double em = DesignSpaceEm(font);
+    if (em <= 0 || fonts_.Installed(font.name)) {
+        return 0;
+    }
+    TEXTMETRICW metrics{};
+    SIZE space{};
+    ::GetTextMetricsW(dc, &metrics);
+    ::GetTextExtentPoint32W(dc, L" ", 1, &space);
+    const double wanted = em * static_cast<double>(metrics.tmHeight - metrics.tmInternalLeading);
+    return std::max(0, static_cast<int>(std::lround(wanted)) - static_cast<int>(space.cx));
 }
 
 void GdiTextPainter::DrawSymbols(HDC dc, const FontAttributes& font, std::u16string_view text,

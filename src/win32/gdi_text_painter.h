@@ -30,6 +30,8 @@ public:
 private:
     void Draw(HDC dc, const FontAttributes& font, std::u16string_view text, RECT area,
               COLORREF color) const;
+    // How much wider than the drawn face's the form font's spaces are, in pixels.
+    int ExtraSpacePixels(HDC dc, const FontAttributes& font) const;
     void DrawSymbols(HDC dc, const FontAttributes& font, std::u16string_view text, RECT area,
                      COLORREF color) const;
 

@@ -52,6 +52,29 @@ struct CommandFlag {
     std::function<bool(Options&, const std::string&)> apply;
 };
 
+// A flag whose value is a whole number from lo to hi, kept in `field` (0 when refused).
+template <typename Options>
+CommandFlag<Options> Int32Flag(const char* name, std::int32_t Options::*field, std::int32_t lo,
+                               std::int32_t hi) {
+    return {name, true, [field, lo, hi](Options& o, const std::string& v) {
+                const auto n = ParseInt32(v, lo, hi);
+                o.*field = n.value_or(0);
+                return n.has_value();
+            }};
+}
+
+// A "WxH" flag, each side from 1 to `most`, kept in `width` and `height` (0 when refused).
+template <typename Options>
+CommandFlag<Options> PixelSizeFlag(const char* name, std::int32_t Options::*width,
+                                   std::int32_t Options::*height, std::int32_t most) {
+    return {name, true, [width, height, most](Options& o, const std::string& v) {
+                const auto size = ParsePixelSize(v, most);
+                o.*width = size ? size->width : 0;
+                o.*height = size ? size->height : 0;
+                return size.has_value();
+            }};
+}
+
 // Applies `args` to `options`; answers why they are refused, or nothing. `seen` gets the
 // flags given, in order.
 template <typename Options>

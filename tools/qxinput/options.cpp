@@ -34,20 +34,9 @@ namespace {
 const std::vector<CommandFlag<Options>>& Flags() {
     constexpr std::int32_t kMaxPixels = 4096;
     static const std::vector<CommandFlag<Options>> flags = {
-        {"--style", true,
-         [](Options& o, const std::string& v) {
-             const auto n = ParseInt32(v, std::numeric_limits<std::int32_t>::min(),
-                                       std::numeric_limits<std::int32_t>::max());
-             o.style = n.value_or(0);
-             return n.has_value();
-         }},
-        {"--size", true,
-         [](Options& o, const std::string& v) {
-             const auto size = ParsePixelSize(v, kMaxPixels);
-             o.width = size ? size->width : 0;
-             o.height = size ? size->height : 0;
-             return size.has_value();
-         }},
+        Int32Flag("--style", &Options::style, std::numeric_limits<std::int32_t>::min(),
+                  std::numeric_limits<std::int32_t>::max()),
+        PixelSizeFlag("--size", &Options::width, &Options::height, kMaxPixels),
         {"--checkbox", false, [](Options& o, const std::string&) { return o.checkBox = true; }},
         {"--value", false, [](Options& o, const std::string&) { return o.value = true; }},
         {"--hand", false, [](Options& o, const std::string&) { return o.hand = true; }},

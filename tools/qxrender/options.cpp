@@ -37,26 +37,10 @@ bool SetColor(std::optional<OleColor>& field, const std::string& v) {
 
 const std::vector<Flag>& Flags() {
     static const std::vector<Flag> flags = {
-        {"--style", true,
-         [](Options& o, const std::string& v) {
-             const auto n = ParseInt32(v, std::numeric_limits<std::int32_t>::min(),
-                                       std::numeric_limits<std::int32_t>::max());
-             o.style = n.value_or(0);
-             return n.has_value();
-         }},
-        {"--state", true,
-         [](Options& o, const std::string& v) {
-             const auto n = ParseInt32(v, 0, 2);
-             o.state = n.value_or(0);
-             return n.has_value();
-         }},
-        {"--size", true,
-         [](Options& o, const std::string& v) {
-             const auto size = ParsePixelSize(v, 4096);
-             o.width = size ? size->width : 0;
-             o.height = size ? size->height : 0;
-             return size.has_value();
-         }},
+        Int32Flag("--style", &Options::style, std::numeric_limits<std::int32_t>::min(),
+                  std::numeric_limits<std::int32_t>::max()),
+        Int32Flag("--state", &Options::state, 0, 2),
+        PixelSizeFlag("--size", &Options::width, &Options::height, 4096),
         {"--back-color", true,
          [](Options& o, const std::string& v) { return SetColor(o.backColor, v); }},
         {"--fore-color", true,

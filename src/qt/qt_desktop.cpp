@@ -154,22 +154,6 @@ bool QtDesktop::ComctlTrackMouseEvent(const TrackMouseEventRecord& request) {
     return Track(request);
 }
 
-ModuleHandle QtDesktop::GetModuleHandleA(std::string_view module) {
-    return modules_.GetModuleHandleA(module);
-}
-
-ModuleHandle QtDesktop::LoadLibraryA(std::string_view module) {
-    return modules_.LoadLibraryA(module);
-}
-
-FunctionAddress QtDesktop::GetProcAddress(ModuleHandle module, std::string_view function) {
-    return modules_.GetProcAddress(module, function);
-}
-
-bool QtDesktop::FreeLibrary(ModuleHandle module) {
-    return modules_.FreeLibrary(module);
-}
-
 void QtDesktop::SendKeys(std::string_view keys) {
     // Tab and Shift+Tab as queued key presses: the focused control's container moves
     // the focus when they are processed, as with typed keys.

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "platform/desktop_services.h"
-#include "platform/module_table.h"
+#include "platform/standard_modules_desktop.h"
 #include "platform/window_registry.h"
 
 #include <QPointer>
@@ -13,7 +12,7 @@ namespace lumio {
 
 // The desktop services over Qt: our windows are widgets registered here by handle; the
 // pointer, capture, cursors, leave notifications and focus moves are Qt's.
-class QtDesktop final : public DesktopServices {
+class QtDesktop final : public StandardModulesDesktop {
 public:
     explicit QtDesktop(WindowRegistry& windows) : windows_(windows) {}
 
@@ -36,10 +35,6 @@ public:
     CursorHandle SetCursor(CursorHandle cursor) override;
     bool TrackMouseEvent(const TrackMouseEventRecord& request) override;
     bool ComctlTrackMouseEvent(const TrackMouseEventRecord& request) override;
-    ModuleHandle GetModuleHandleA(std::string_view module) override;
-    ModuleHandle LoadLibraryA(std::string_view module) override;
-    FunctionAddress GetProcAddress(ModuleHandle module, std::string_view function) override;
-    bool FreeLibrary(ModuleHandle module) override;
     void SendKeys(std::string_view keys) override;
     void ProcessPendingMessages() override;
 
@@ -49,7 +44,6 @@ private:
     bool Track(const TrackMouseEventRecord& request);
 
     WindowRegistry& windows_;
-    ModuleTable modules_ = ModuleTable::Standard();
     std::map<WindowHandle, QPointer<QWidget>> widgets_;
     std::set<WindowHandle> leaveRequests_;
     WindowHandle capture_ = 0;

@@ -116,22 +116,6 @@ bool WinDesktop::ComctlTrackMouseEvent(const TrackMouseEventRecord& request) {
     return Track(request, true);
 }
 
-ModuleHandle WinDesktop::GetModuleHandleA(std::string_view module) {
-    return modules_.GetModuleHandleA(module);
-}
-
-ModuleHandle WinDesktop::LoadLibraryA(std::string_view module) {
-    return modules_.LoadLibraryA(module);
-}
-
-FunctionAddress WinDesktop::GetProcAddress(ModuleHandle module, std::string_view function) {
-    return modules_.GetProcAddress(module, function);
-}
-
-bool WinDesktop::FreeLibrary(ModuleHandle module) {
-    return modules_.FreeLibrary(module);
-}
-
 void WinDesktop::SendKeys(std::string_view keys) {
     const bool back = keys == "+{TAB}";
     if ((back || keys == "{TAB}") && focusOwner_) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/module_table.h"
+#include "platform/standard_modules_desktop.h"
 #include "platform/window_registry.h"
 #include "win32/win_api.h"
 
@@ -12,7 +12,7 @@ namespace lumio {
 // here under the core's handles; the pointer, capture, cursors and leave notifications
 // are the system's. Focus moves by keystroke are posted to the window that owns the
 // tab order, so they run when pending messages are processed, as typed keys would.
-class WinDesktop final : public DesktopServices {
+class WinDesktop final : public StandardModulesDesktop {
 public:
     explicit WinDesktop(WindowRegistry& windows) : windows_(windows) {}
 
@@ -38,10 +38,6 @@ public:
     CursorHandle SetCursor(CursorHandle cursor) override;
     bool TrackMouseEvent(const TrackMouseEventRecord& request) override;
     bool ComctlTrackMouseEvent(const TrackMouseEventRecord& request) override;
-    ModuleHandle GetModuleHandleA(std::string_view module) override;
-    ModuleHandle LoadLibraryA(std::string_view module) override;
-    FunctionAddress GetProcAddress(ModuleHandle module, std::string_view function) override;
-    bool FreeLibrary(ModuleHandle module) override;
     void SendKeys(std::string_view keys) override;
     void ProcessPendingMessages() override;
 
@@ -49,7 +45,6 @@ private:
     bool Track(const TrackMouseEventRecord& request, bool comctl);
 
     WindowRegistry& windows_;
-    ModuleTable modules_ = ModuleTable::Standard();
     std::map<WindowHandle, HWND> byHandle_;
     std::map<HWND, WindowHandle> byWindow_;
     HWND focusOwner_ = nullptr;

@@ -1,4 +1,5 @@
 #include "platform/posix_file_source.h"
+#include "platform/read_all.h"
 #include "platform/utf.h"
 
 #include <fstream>
@@ -29,17 +30,6 @@ protected:
         FileError error;
         EXPECT_EQ(files_.Open(PathFromNative(native), error), nullptr);
         return error;
-    }
-
-    static std::string ReadAll(ByteStream& stream) {
-        std::string all;
-        char buffer[3];
-        FileError error;
-        while (const std::size_t n = stream.Read(buffer, error)) {
-            all.append(buffer, n);
-        }
-        EXPECT_FALSE(error);
-        return all;
     }
 
     std::string dir_;

@@ -1,3 +1,4 @@
+#include "platform/read_all.h"
 #include "platform/win32_file_source.h"
 
 #include <gtest/gtest.h>
@@ -50,17 +51,6 @@ protected:
         FileError error;
         EXPECT_EQ(files_.Open(path, error), nullptr);
         return error;
-    }
-
-    static std::string ReadAll(ByteStream& stream) {
-        std::string all;
-        char buffer[3];
-        FileError error;
-        while (const std::size_t n = stream.Read(buffer, error)) {
-            all.append(buffer, n);
-        }
-        EXPECT_FALSE(error);
-        return all;
     }
 
     std::u16string dir_;

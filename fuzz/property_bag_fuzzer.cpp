@@ -2,6 +2,7 @@
 // and every typed read of every key either answers or raises PropertySetError.
 
 #include "button/property_bag.h"
+#include "property_set_input.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -9,13 +10,11 @@
 using namespace lumio;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
-    PropertyBag bag;
-    try {
-        bag = PropertyBag::Parse(text, "fuzz");
-    } catch (const PropertySetError&) {
+    const std::optional<PropertyBag> loaded = PropertySetInput(data, size);
+    if (!loaded) {
         return 0;
     }
+    const PropertyBag& bag = *loaded;
     const auto attempt = [](auto&& read) {
         try {
             read();

@@ -5,6 +5,7 @@
 #include "button/property_bag.h"
 #include "button/qxbutton.h"
 #include "platform/bitmap_font.h"
+#include "property_set_input.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -44,13 +45,11 @@ std::string LoadAndSave(const PropertyBag& bag) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
-    PropertyBag bag;
-    try {
-        bag = PropertyBag::Parse(text, "fuzz");
-    } catch (const PropertySetError&) {
+    const std::optional<PropertyBag> loaded = PropertySetInput(data, size);
+    if (!loaded) {
         return 0;
     }
+    const PropertyBag& bag = *loaded;
     const std::string serialized = bag.Serialize();
     const PropertyBag again = PropertyBag::Parse(serialized, "fuzz");
     if (!SameEntries(bag, again) || again.Serialize() != serialized) {

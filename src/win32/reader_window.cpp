@@ -59,6 +59,7 @@ ReaderWindow::ReaderWindow(ReaderWindowOptions options)
     timer_.SetWindow(hwnd_);
     messageBox_.SetOwner(hwnd_);
     dialog_.SetOwner(hwnd_);
+    hotKeys_ = std::make_unique<WinHotKeys>(hwnd_);
     bigIcon_ = IconFor(kProgramIcon, false);
     smallIcon_ = IconFor(kProgramIcon, true);
     toolTips_ =
@@ -269,7 +270,6 @@ void ReaderWindow::Start() {
     const int width = own.right - own.left;
     ::SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2, work.top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    hotKeys_ = std::make_unique<WinHotKeys>(hwnd_);
     windowCore_->Form_Load();
     Show();
 }
@@ -479,7 +479,7 @@ LRESULT ReaderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     case WM_HOTKEY:
-        if (hotKeys_ && hotKeys_->Pressed(wParam)) {
+        if (hotKeys_->Pressed(wParam)) {
             return 0;
         }
         break;
@@ -537,9 +537,7 @@ LRESULT ReaderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_DESTROY:
         timer_.SetWindow(nullptr);
-        if (hotKeys_) {
-            hotKeys_->Unregister();
-        }
+        hotKeys_->Unregister(); // while the window it was registered on still exists
         ::PostQuitMessage(0);
         return 0;
     default:

@@ -66,7 +66,7 @@ public:
     SliderSetter& slider2() const { return *slider(kStartSliderName); }
     // Whether the strip is shown, or asked to be shown and about to be.
     bool wantsVisible() const { return wantVisible_; }
-    // The keys for the whole desktop, on this window (valid after Start).
+    // The keys for the whole desktop, registered on this window.
     WinHotKeys& hotKeys() { return *hotKeys_; }
     ReaderTimings timings() const;
     // When the window was first on the screen (steady clock, ns; 0 before).

@@ -42,6 +42,7 @@ open_dialog() {
         win_click 1 $((WX + 513)) $((WY + 12))
         e2e_wait_for 8 xdotool search --onlyvisible --name '^Open$' && return 0
         echo "no dialog after press $try; pressing again"
+        e2e_shot "no-dialog-$try"
     done
     return 1
 }

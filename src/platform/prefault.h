@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 
 namespace lumio {
@@ -10,5 +11,39 @@ namespace lumio {
 // pages that lie wholly inside the range are touched, and their contents stay as they
 // are. Does nothing where the system has no such service.
 void PrefaultForWriting(void* data, std::size_t bytes);
+
+// Whether PrefaultForWriting does anything here.
+bool PrefaultWorks();
+
+// The pages of a buffer that one thread writes from its start, given in steps of a few
+// megabytes either by the writer, just before it needs them, or ahead of it by another
+// thread that has time to spare: the faults of fresh memory cost a large load about as
+// much as decoding it. No more than `lead` bytes are given ahead of the writer, so
+// memory is not taken long before it is used (nor past the end of a shorter text).
+class PagesAhead {
+public:
+    PagesAhead(void* data, std::size_t bytes, std::size_t lead);
+
+    // The writer is about to write the buffer up to `offset` bytes.
+    void WrittenUpTo(std::size_t offset);
+
+    // Any thread: gives the next step ahead of the writer; false when there is none to
+    // give now.
+    bool GiveStepAhead();
+
+    // No more steps, from any thread: the buffer is about to be handed on or replaced.
+    void Stop() { stopped_ = true; }
+
+private:
+    // Gives the pages of the next step not yet taken, if it starts below `limit`.
+    bool GiveStepBelow(std::size_t limit);
+
+    unsigned char* const data_;
+    const std::size_t bytes_;
+    const std::size_t lead_;
+    std::atomic<std::size_t> taken_{0}; // the steps below are given, or being given
+    std::atomic<std::size_t> written_{0};
+    std::atomic<bool> stopped_{false};
+};
 
 } // namespace lumio

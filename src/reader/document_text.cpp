@@ -21,24 +21,34 @@ bool IsTrimmed(char16_t c) {
 constexpr std::size_t kZeroUnits = std::size_t{1} << 15;
 const char16_t kZeros[kZeroUnits] = {};
 
-// The reserve is given its pages this far ahead of the text, so that a load takes few
-// page faults but never holds much more memory than its text.
-constexpr std::size_t kPrefaultUnits = std::size_t{4} << 20;
+// The reserve is given its pages at most this far ahead of the text, so that a load
+// takes few page faults but never holds much more memory than its text.
+constexpr std::size_t kPagesLeadUnits = std::size_t{8} << 20;
 
 } // namespace
 
 DocumentText::DocumentText(std::size_t expectedLength) {
     text_.reserve(expectedLength);
+    if (expectedLength > 0 && PrefaultWorks()) {
+        pagesAhead_ = std::make_unique<PagesAhead>(
+            text_.data(), text_.capacity() * sizeof(char16_t), kPagesLeadUnits * sizeof(char16_t));
+        pagesData_ = text_.data();
+    }
+}
+
+DocumentText::~DocumentText() = default;
+
+bool DocumentText::GivePagesAhead() {
+    return pagesAhead_ && pagesAhead_->GiveStepAhead();
 }
 
 char16_t* DocumentText::Room(std::size_t units) {
-    if (text_.data() != prefaulted_.data) {
-        prefaulted_ = {text_.data(), text_.size()}; // a new buffer: what was copied has pages
-    }
-    if (length_ + units > prefaulted_.units && text_.capacity() > prefaulted_.units) {
-        const std::size_t n = std::min(kPrefaultUnits, text_.capacity() - prefaulted_.units);
-        PrefaultForWriting(text_.data() + prefaulted_.units, n * sizeof(char16_t));
-        prefaulted_.units += n;
+    if (pagesAhead_) {
+        if (text_.data() == pagesData_) {
+            pagesAhead_->WrittenUpTo((length_ + units) * sizeof(char16_t));
+        } else {
+            pagesAhead_->Stop(); // the text outgrew its buffer; the new one fills as it is written
+        }
     }
     // Only the new room is filled: each unit is filled once over the whole load.
     for (std::size_t size = length_ + units; text_.size() < size;) {
@@ -119,6 +129,9 @@ std::size_t DocumentText::AppendCp936(std::string_view bytes, bool last) {
 }
 
 std::u16string DocumentText::Finish() {
+    if (pagesAhead_) {
+        pagesAhead_->Stop(); // the buffer is handed over
+    }
     EndLine();
     text_.resize(length_);
     return std::move(text_);

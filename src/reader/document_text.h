@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/prefault.h"
+
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -17,6 +20,9 @@ class DocumentText {
 public:
     // `expectedLength` reserves room up front to spare regrowing a large text.
     explicit DocumentText(std::size_t expectedLength = 0);
+    ~DocumentText();
+    DocumentText(const DocumentText&) = delete;
+    DocumentText& operator=(const DocumentText&) = delete;
 
     // Decoded text.
     void Append(std::u16string_view piece);
@@ -30,6 +36,11 @@ public:
     // Ends the last line and hands over the text.
     std::u16string Finish();
 
+    // Another thread with time to spare calls this while the text is written, until
+    // Finish: it gives the next pages of the reserve that the text will need, ahead of
+    // the writer, and returns false when there are none to give yet.
+    bool GivePagesAhead();
+
 private:
     // Makes room for `units` more units after the text and returns where they go.
     char16_t* Room(std::size_t units);
@@ -40,11 +51,10 @@ private:
     // that decoding can write into it without filling it first.
     std::u16string text_;
     std::size_t length_ = 0;
-    // How much of the buffer at `data` has been given its pages ahead of writing.
-    struct Prefaulted {
-        const char16_t* data = nullptr;
-        std::size_t units = 0;
-    } prefaulted_;
+    // The reserved buffer is given its pages a few megabytes at a time, just before
+    // they are written or ahead of that from another thread (GivePagesAhead).
+    std::unique_ptr<PagesAhead> pagesAhead_;
+    const char16_t* pagesData_ = nullptr;
     std::size_t lineStart_ = 0;
     bool inLeadingBlanks_ = true;
     bool afterCr_ = false;

@@ -51,9 +51,12 @@ TEST(DocumentLoaderTest, ReadsSplitAnywhereGiveTheSameDocument) {
 TEST(DocumentLoaderTest, FailuresKeepNoHalfDocument) {
     FakeFileSource files;
     files.files[u"mid.txt"] = FailingRead(std::string(3 << 20, 'a'), 2 << 20);
+    // Large enough to be read ahead on a second thread.
+    files.files[u"large.txt"] = FailingRead(std::string(40 << 20, 'a'), 33 << 20, 1 << 20);
     files.files[u"dir.txt"] = FailingOpen(FileErrorKind::IsDirectory, 21);
     const std::pair<std::u16string, FileErrorKind> cases[] = {
         {u"mid.txt", FileErrorKind::ReadFailed},
+        {u"large.txt", FileErrorKind::ReadFailed},
         {u"dir.txt", FileErrorKind::IsDirectory},
         {u"gone.txt", FileErrorKind::NotFound},
     };

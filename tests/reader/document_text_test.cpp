@@ -1,9 +1,12 @@
 #include "platform/cp936.h"
+#include "platform/prefault.h"
 #include "reader/document_text.h"
 
+#include <atomic>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace lumio {
@@ -163,6 +166,34 @@ TEST(DocumentTextTest, LongByteLineOutgrowsTheReserve) {
     ASSERT_EQ(document.size(), 1'000'003u);
     EXPECT_EQ(document.find_first_not_of(u'a'), 1'000'000u);
     EXPECT_EQ(document.substr(1'000'000), u"\u4E2D  ");
+}
+
+TEST(DocumentTextTest, PagesGivenAheadFromAnotherThreadLeaveTheTextAsItIs) {
+    // 24 MB of lines, in the reads of a load, while another thread gives the pages.
+    std::string bytes;
+    while (bytes.size() < (24u << 20)) {
+        bytes += "  \xa1\xa1\xd6\xd0 line of a novel, \xa1\xb0quoted\xa1\xb1  \r\n";
+    }
+    DocumentText text(bytes.size());
+    std::atomic<bool> done{false};
+    std::atomic<int> steps{0};
+    std::thread helper([&] {
+        while (!done) {
+            if (text.GivePagesAhead()) {
+                ++steps;
+            }
+        }
+    });
+    for (std::size_t at = 0; at < bytes.size();) {
+        at += text.AppendCp936(std::string_view(bytes).substr(at, 256u << 10), false);
+    }
+    done = true;
+    helper.join();
+    const std::u16string document = text.Finish();
+    EXPECT_EQ(document, Build({DecodeCp936(bytes)}));
+    if (PrefaultWorks()) {
+        EXPECT_GT(steps, 0);
+    }
 }
 
 } // namespace

@@ -32,6 +32,18 @@ ensure() {
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
+# timed LOG COMMAND...: appends "seconds peak-KB" of one run of COMMAND (output dropped)
+# to LOG. The wall time is taken to the microsecond (time's own is in hundredths, too
+# coarse for a tenth of a second); its peak resident size comes from time.
+timed() {
+    local log="$1" start end
+    shift
+    start=$(date +%s%N)
+    /usr/bin/time -f "%M" -o "$scratch/t" "$@" >/dev/null
+    end=$(date +%s%N)
+    echo "$(((end - start) / 1000))e-6 $(cat "$scratch/t")" >>"$log"
+}
+
 # measure LABEL FILE: interleaved runs, then one line of figures.
 measure() {
     local label="$1" file="$2" i
@@ -39,10 +51,8 @@ measure() {
     : >"$scratch/iconv"
     cat "$file" >/dev/null # warm the page cache for both sides
     for ((i = 0; i < runs; i++)); do
-        /usr/bin/time -f "%e %M" -o "$scratch/t" "$tty" --trace 0 "$file" >/dev/null
-        cat "$scratch/t" >>"$scratch/lumio"
-        /usr/bin/time -f "%e %M" -o "$scratch/t" iconv -f CP936 -t UTF-16LE "$file" >/dev/null
-        cat "$scratch/t" >>"$scratch/iconv"
+        timed "$scratch/lumio" "$tty" --trace 0 "$file"
+        timed "$scratch/iconv" iconv -f CP936 -t UTF-16LE "$file"
     done
     local bytes lumio_s iconv_s lumio_kb iconv_kb
     bytes=$(stat -c %s "$file")

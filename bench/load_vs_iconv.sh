@@ -27,6 +27,7 @@ trap 'rm -rf "$scratch" "$big"' EXIT
 ensure() {
     if [ "$(stat -c %s "$1" 2>/dev/null || echo 0)" -lt "$3" ]; then
         "$writer" "$2" "$3" "$1"
+        sync "$1" # its writing-back would otherwise run during the timed runs
     fi
 }
 

@@ -14,9 +14,10 @@ namespace lumio {
 namespace {
 
 constexpr std::u16string_view kTxtSuffix = u".txt";
-// Small enough that a block is still in the cache when it is decoded, large enough that
-// the calls to read cost nothing.
-constexpr std::size_t kChunkSize = std::size_t{256} << 10;
+// Small enough that a block, and the room made for its text before it is decoded there,
+// stay in the processor's cache (a larger block made loads a fifth slower); large
+// enough that the calls cost nothing.
+constexpr std::size_t kChunkSize = std::size_t{32} << 10;
 
 // A file this large is read a few blocks ahead on a second core while it is decoded.
 constexpr std::uint64_t kReadAheadBytes = std::uint64_t{16} << 20;

@@ -305,7 +305,25 @@ bool ButtonWindow::SetCursorForPointer() {
             return true;
         }
     }
+    constexpr std::int16_t kCustomPointer = 99; // the button's own MouseIcon
+    if (mousePointer_ == kCustomPointer && mouseIcon_) {
+        if (!iconCursor_) {
+            iconCursor_ = std::make_unique<WinCursor>(mouseIcon_->image());
+        }
+        if (iconCursor_->handle()) {
+            ::SetCursor(iconCursor_->handle());
+            return true;
+        }
+    }
     return false; // the class cursor (the arrow)
+}
+
+void ButtonWindow::SetSurfaceMouseIcon(PictureRef icon) {
+    mouseIcon_ = std::move(icon);
+    if (iconCursor_ && ::GetCursor() == iconCursor_->handle()) {
+        ::SetCursor(::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512))); // never a destroyed one
+    }
+    iconCursor_.reset(); // made again from the new picture when it is next shown
 }
 
 void ButtonWindow::Paint() {

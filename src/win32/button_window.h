@@ -4,6 +4,7 @@
 #include "platform/window_registry.h"
 #include "win32/gdi_text_painter.h"
 #include "win32/win_api.h"
+#include "win32/win_cursor.h"
 #include "win32/win_desktop.h"
 
 #include <exception>
@@ -83,7 +84,7 @@ public:
     std::int16_t SurfaceMousePointer() const override { return mousePointer_; }
     void SetSurfaceMousePointer(std::int16_t pointer) override { mousePointer_ = pointer; }
     PictureRef SurfaceMouseIcon() const override { return mouseIcon_; }
-    void SetSurfaceMouseIcon(PictureRef icon) override { mouseIcon_ = std::move(icon); }
+    void SetSurfaceMouseIcon(PictureRef icon) override;
     void MessageBox(std::u16string_view prompt, std::int32_t style,
                     std::u16string_view title) override;
     WindowRegistry& Windows() override { return windows_; }
@@ -127,6 +128,7 @@ private:
     OleColor foreColor_ = 0;
     std::int16_t mousePointer_ = 0;
     PictureRef mouseIcon_;
+    std::unique_ptr<WinCursor> iconCursor_; // made from mouseIcon_ when first needed
     std::u16string accessKeys_;
     std::unique_ptr<QxButton> button_;
     ButtonNotifications notifications_;

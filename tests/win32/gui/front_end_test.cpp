@@ -1,10 +1,13 @@
 #include "platform/symbol_font.h"
 #include "win32/gdi_text_painter.h"
 #include "win32/viewer_window.h"
+#include "win32/win_cursor.h"
 #include "win32/win_dialogs.h"
 #include "win32/win_notify_area.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
 
 namespace lumio {
@@ -156,6 +159,45 @@ TEST(GdiTextPainter, MeasuresWiderTextWiderAndSymbolsByTheirCell) {
         painter.DrawSingleLine(target.surface, symbols, u"4", Rect{0, 0, 40, 40});
         EXPECT_GT(target.Count(ToPixel(Rgb(0, 0, 200)), Rect{0, 0, 40, 40}), 20);
     }
+}
+
+TEST(WinCursor, IsMadeOfThePicturePixelsWithItsHotSpotAtTheTopLeft) {
+    // Opaque red, green, blue on the top row; a transparent pixel and two opaque below.
+    Bitmap image(3, 2);
+    const Pixel pixels[] = {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu,
+                            0x00000000u, 0xFF808080u, 0xFFFFFFFFu};
+    std::copy(std::begin(pixels), std::end(pixels), image.data());
+    const WinCursor cursor(image);
+    ASSERT_NE(cursor.handle(), nullptr);
+    ICONINFO info{};
+    ASSERT_TRUE(::GetIconInfo(cursor.handle(), &info));
+    EXPECT_FALSE(info.fIcon);
+    EXPECT_EQ(info.xHotspot, 0u);
+    EXPECT_EQ(info.yHotspot, 0u);
+    ASSERT_NE(info.hbmColor, nullptr);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(format.bmiHeader);
+    format.bmiHeader.biWidth = 3;
+    format.bmiHeader.biHeight = -2;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    Pixel got[6] = {};
+    HDC screen = ::GetDC(nullptr);
+    EXPECT_EQ(::GetDIBits(screen, info.hbmColor, 0, 2, got, &format, DIB_RGB_COLORS), 2);
+    ::ReleaseDC(nullptr, screen);
+    for (int i = 0; i < 6; ++i) {
+        if ((pixels[i] & kOpaque) != 0) {
+            EXPECT_EQ(got[i] & 0x00FFFFFFu, pixels[i] & 0x00FFFFFFu) << i;
+        }
+    }
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+}
+
+TEST(WinCursor, AnEmptyPictureMakesNoCursor) {
+    EXPECT_EQ(WinCursor(Bitmap(0, 0)).handle(), nullptr);
+    EXPECT_EQ(WinCursor(Bitmap(5, 0)).handle(), nullptr);
 }
 
 } // namespace

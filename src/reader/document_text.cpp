@@ -24,6 +24,8 @@ const char16_t kZeros[kZeroUnits] = {};
 // The reserve is given its pages at most this far ahead of the text, so that a load
 // takes few page faults but never holds much more memory than its text.
 constexpr std::size_t kPagesLeadUnits = std::size_t{8} << 20;
+// How far ahead of the text the writer says where it is.
+constexpr std::size_t kAnnounceUnits = std::size_t{64} << 10;
 
 } // namespace
 
@@ -43,9 +45,11 @@ bool DocumentText::GivePagesAhead() {
 }
 
 char16_t* DocumentText::Room(std::size_t units) {
-    if (pagesAhead_) {
+    if (pagesAhead_ && length_ + units > announced_) {
         if (text_.data() == pagesData_) {
-            pagesAhead_->WrittenUpTo((length_ + units) * sizeof(char16_t));
+            // Told in strides, not at every line end: the other thread reads this too.
+            announced_ = length_ + units + kAnnounceUnits;
+            pagesAhead_->WrittenUpTo(announced_ * sizeof(char16_t));
         } else {
             pagesAhead_->Stop(); // the text outgrew its buffer; the new one fills as it is written
         }

@@ -55,6 +55,7 @@ private:
     // they are written or ahead of that from another thread (GivePagesAhead).
     std::unique_ptr<PagesAhead> pagesAhead_;
     const char16_t* pagesData_ = nullptr;
+    std::size_t announced_ = 0; // the text has been said to reach this far, in units
     std::size_t lineStart_ = 0;
     bool inLeadingBlanks_ = true;
     bool afterCr_ = false;

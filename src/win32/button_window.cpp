@@ -321,7 +321,7 @@ bool ButtonWindow::SetCursorForPointer() {
 void ButtonWindow::SetSurfaceMouseIcon(PictureRef icon) {
     mouseIcon_ = std::move(icon);
     if (iconCursor_ && ::GetCursor() == iconCursor_->handle()) {
-        ::SetCursor(::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512))); // never a destroyed one
+        ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW)); // never a destroyed one
     }
     iconCursor_.reset(); // made again from the new picture when it is next shown
 }

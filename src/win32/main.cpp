@@ -93,6 +93,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         break;
     }
 
+    // Drags from other programs arrive through OLE, which the shell's dialogs use too.
+    const bool ole = SUCCEEDED(::OleInitialize(nullptr));
     int status = 0;
     {
         lumio::ReaderWindow window({instance, u"" LUMIO_WEB_PAGE});
@@ -122,6 +124,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         if (::GetEnvironmentVariableW(L"LUMIO_STATS", nullptr, 0) != 0) {
             ReportTimings(window, startNs);
         }
+    }
+    if (ole) {
+        ::OleUninitialize();
     }
     return status;
 }

@@ -1,7 +1,6 @@
 #include "win32/reader_window.h"
 
 #include "reader/main_msg_form.h"
-#include "win32/hdrop_data.h"
 #include "win32/wide.h"
 
 #include <chrono>
@@ -16,6 +15,7 @@ constexpr wchar_t kClassName[] = L"LumioReader";
 // returned, and the focus moves that SendKeys asks for.
 constexpr UINT kApplyVisibility = WM_APP + 1;
 constexpr UINT kMoveFocus = WM_APP + 2;
+constexpr UINT kFilesDropped = WM_APP + 3;
 // The timer that says the topmost state again once the window manager has the window.
 constexpr UINT_PTR kStatesTimer = 2;
 constexpr UINT kStatesDelayMs = 150;
@@ -56,6 +56,8 @@ ReaderWindow::ReaderWindow(ReaderWindowOptions options)
                               layout.clientHeight, nullptr, nullptr, options_.instance, this);
     desktop_.Register(handle_, hwnd_);
     desktop_.SetFocusMover(hwnd_, kMoveFocus);
+    drops_ = std::make_unique<FileDropTarget>(
+        hwnd_, kFilesDropped, [this](const HdropData& files) { core_->Form_OLEDragDrop(files); });
     timer_.SetWindow(hwnd_);
     messageBox_.SetOwner(hwnd_);
     dialog_.SetOwner(hwnd_);
@@ -81,6 +83,7 @@ ReaderWindow::~ReaderWindow() {
     buttons_.clear();
     sliders_.clear();
     viewer_.reset();
+    drops_.reset();
     desktop_.Unregister(handle_);
     if (hwnd_) {
         ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
@@ -164,7 +167,7 @@ void ReaderWindow::AddSlider(const ReaderControl& c) {
 void ReaderWindow::AddViewer(const ReaderControl& c) {
     viewer_ = std::make_unique<ViewerWindow>(hwnd_, c.geometry);
     viewer_->SetFont(fonts_.Get(c.font));
-    viewer_->onDrop = [this](HDROP drop) { core_->rtxt1_OLEDragDrop(HdropData(drop)); };
+    viewer_->onDrop = [this](const HdropData& files) { core_->rtxt1_OLEDragDrop(files); };
     ::ShowWindow(viewer_->window(), c.visible ? SW_SHOWNA : SW_HIDE);
     NewChildWindow(viewer_->window());
     AddToolTip(viewer_->window(), c.toolTip);
@@ -384,7 +387,7 @@ void ReaderWindow::Unload() {
 }
 
 void ReaderWindow::SetOLEDropMode(std::int32_t mode) {
-    ::DragAcceptFiles(hwnd_, mode == kOleDropManual ? TRUE : FALSE);
+    drops_->Accept(mode == kOleDropManual);
 }
 
 WindowProcToken ReaderWindow::InstallWindowProc(WindowProcRule rule) {
@@ -455,6 +458,9 @@ LRESULT ReaderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         tray_.AddAgain();
         return 0;
     }
+    if (drops_ && drops_->Handle(message, wParam)) {
+        return 0;
+    }
     switch (message) {
     case WM_NCHITTEST: {
         const auto x = static_cast<short>(LOWORD(lParam));
@@ -500,12 +506,6 @@ LRESULT ReaderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
         }
         return 0;
-    case WM_DROPFILES: {
-        const auto drop = reinterpret_cast<HDROP>(wParam);
-        core_->Form_OLEDragDrop(HdropData(drop));
-        ::DragFinish(drop);
-        return 0;
-    }
     case WM_ERASEBKGND: {
         RECT r{};
         ::GetClientRect(hwnd_, &r);

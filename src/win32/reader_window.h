@@ -3,6 +3,7 @@
 #include "platform/native_file_source.h"
 #include "platform/window_registry.h"
 #include "win32/button_window.h"
+#include "win32/file_drop_target.h"
 #include "win32/gdi_text_painter.h"
 #include "win32/trackbar_slider.h"
 #include "win32/viewer_window.h"
@@ -149,6 +150,7 @@ private:
     WinBusyCursor busyCursor_;
     WinNotifyArea tray_;
     std::unique_ptr<WinHotKeys> hotKeys_;
+    std::unique_ptr<FileDropTarget> drops_;
 
     std::vector<std::unique_ptr<ButtonWindow>> buttons_;
     std::vector<std::pair<std::u16string, std::unique_ptr<TrackbarSlider>>> sliders_;

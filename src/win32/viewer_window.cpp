@@ -11,6 +11,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"LumioViewer";
 constexpr int kMargin = 4;
+constexpr UINT kFilesDropped = WM_APP + 1;
 
 } // namespace
 
@@ -46,9 +47,15 @@ ViewerWindow::ViewerWindow(HWND parent, const Rect& g) {
         g.right - g.left, g.bottom - g.top, parent, nullptr,
         reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
     ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    drops_ = std::make_unique<FileDropTarget>(hwnd_, kFilesDropped, [this](const HdropData& files) {
+        if (onDrop) {
+            onDrop(files);
+        }
+    });
 }
 
 ViewerWindow::~ViewerWindow() {
+    drops_.reset(); // while the window it is registered on still exists
     if (hwnd_) {
         ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         ::DestroyWindow(hwnd_);
@@ -87,7 +94,7 @@ void ViewerWindow::SetSelColor(std::uint32_t color) {
 }
 
 void ViewerWindow::SetOLEDropMode(std::int32_t mode) {
-    ::DragAcceptFiles(hwnd_, mode == kOleDropManual ? TRUE : FALSE);
+    drops_->Accept(mode == kOleDropManual);
 }
 
 COLORREF ViewerWindow::ColorAt(int index) const {
@@ -212,6 +219,9 @@ LRESULT CALLBACK ViewerWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam,
 }
 
 LRESULT ViewerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (drops_ && drops_->Handle(message, wParam)) {
+        return 0;
+    }
     switch (message) {
     case WM_PAINT:
         Paint();
@@ -221,14 +231,6 @@ LRESULT ViewerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         Changed();
         return 0;
-    case WM_DROPFILES: {
-        const auto drop = reinterpret_cast<HDROP>(wParam);
-        if (onDrop) {
-            onDrop(drop);
-        }
-        ::DragFinish(drop);
-        return 0;
-    }
     default:
         // The viewer's presses are its own: they never reach the reader window, whose
         // presses drag it.

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "win32/file_drop_target.h"
 #include "win32/win_api.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -40,8 +42,8 @@ public:
     void SetSelColor(std::uint32_t color) override;
     void SetOLEDropMode(std::int32_t mode) override;
 
-    // A drop arrived (the handle is released after the call).
-    std::function<void(HDROP)> onDrop;
+    // Files were dropped on the viewer.
+    std::function<void(const HdropData&)> onDrop;
 
     // The range of characters the line in view holds.
     std::pair<int, int> VisibleRange();
@@ -64,6 +66,7 @@ private:
     RECT TextArea() const;
 
     HWND hwnd_ = nullptr;
+    std::unique_ptr<FileDropTarget> drops_;
     HFONT font_ = nullptr;
     std::wstring text_;
     int selStart_ = 0;

@@ -91,8 +91,72 @@ wait "$E2E_LUMIO_PID"
 status=$?
 [ "$status" = 0 ] || e2e_fail "exit status $status"
 
-# A drop from another program (the Linux build's drag source, over XDND; Wine's driver
-# delivers it as WM_DROPFILES to a window that accepts files).
+# Presses on the window titled $1 and drags, in steps as a hand does, onto the ticker.
+drag_onto_strip() {
+    e2e_wait_for 15 xdotool search --onlyvisible --name "^$1\$" || return 1
+    local src
+    src="$(xdotool search --onlyvisible --name "^$1\$" | head -n1)"
+    eval "$(xdotool getwindowgeometry --shell "$src" | sed 's/^/S/')"
+    xdotool mousemove $((SX + 20)) $((SY + 20)) mousedown 1
+    for i in 1 2 3 4 5 6 7 8; do
+        xdotool mousemove $((SX + 20 + i * (WX + 300 - SX - 20) / 8)) \
+            $((SY + 20 + i * (WY + 45 - SY - 20) / 8))
+        sleep 0.1
+    done
+    sleep 0.3
+    xdotool mouseup 1
+}
+
+exit_lumio() {
+    win_click 1 $((WX + 629)) $((WY + 12))
+    e2e_wait_for 10 sh -c "! kill -0 $E2E_LUMIO_PID"
+    wait "$E2E_LUMIO_PID"
+}
+
+# A drop from a Windows program (OLE drag and drop of the file-list format, which the
+# system hands on as WM_DROPFILES to a window that accepts files).
+e2e_start_lumio || e2e_fail "the window did not appear again"
+sleep 1
+e2e_window_pos
+"$WIN_LOADER" "$E2E_BUILD/lumio_drag_source.exe" \
+    "Z:$(echo "$E2E_SOURCE/data/sample.txt" | tr / '\\\\')" >"$E2E_WORK/dragged" 2>&1 &
+E2E_PIDS+=("$!")
+if drag_onto_strip lumio-win-drag-source; then
+    e2e_wait_for 5 reading && e2e_pass "a file dropped by a Windows program is read" ||
+        e2e_fail "the Windows program's drop was not read"
+    e2e_wait_for 5 grep -q . "$E2E_WORK/dragged"
+    grep -q '^dropped effect=1' "$E2E_WORK/dragged" && e2e_pass "the source saw a copy" ||
+        e2e_fail "the source saw: $(cat "$E2E_WORK/dragged")"
+else
+    e2e_fail "no Windows drag source window"
+fi
+# A file that is not a text is refused with a message, which waits for the user without
+# holding the program it was dragged from.
+printf 'not a text\n' >"$E2E_WORK/notes.md"
+"$WIN_LOADER" "$E2E_BUILD/lumio_drag_source.exe" \
+    "Z:$(echo "$E2E_WORK/notes.md" | tr / '\\\\')" >"$E2E_WORK/dragged-md" 2>&1 &
+E2E_PIDS+=("$!")
+if drag_onto_strip lumio-win-drag-source; then
+    if e2e_wait_for 8 xdotool search --onlyvisible --name '^信息提示$'; then
+        e2e_pass "a file that is not a text is refused with the message"
+        e2e_wait_for 5 grep -q '^dropped' "$E2E_WORK/dragged-md" &&
+            e2e_pass "the source is free while the message waits" ||
+            e2e_fail "the source is held by the message"
+        e2e_shot refused
+        xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^信息提示$' | head -n1)" 2>/dev/null
+        xdotool key Return
+        e2e_wait_for 5 sh -c "! xdotool search --onlyvisible --name '^信息提示\$' | grep -q ." ||
+            e2e_fail "the message did not close"
+    else
+        e2e_fail "no refusal for a file that is not a text"
+    fi
+else
+    e2e_fail "no Windows drag source window the second time"
+fi
+exit_lumio || e2e_fail "no exit after the Windows drops"
+
+# A drop from a Linux program (the Linux build's drag source, over XDND; Wine's driver
+# delivers it as WM_DROPFILES too).
 source_exe="$WIN_LINUX_BUILD/tests/e2e/lumio_drag_source"
 if [ -x "$source_exe" ]; then
     e2e_start_lumio || e2e_fail "the window did not appear again"
@@ -100,22 +164,13 @@ if [ -x "$source_exe" ]; then
     e2e_window_pos
     QT_QPA_PLATFORM=xcb "$source_exe" "$E2E_SOURCE/data/sample.txt" >/dev/null 2>&1 &
     E2E_PIDS+=("$!")
-    if e2e_wait_for 15 xdotool search --onlyvisible --name '^lumio-drag-source$'; then
-        src="$(xdotool search --onlyvisible --name '^lumio-drag-source$' | head -n1)"
-        eval "$(xdotool getwindowgeometry --shell "$src" | sed 's/^/S/')"
-        xdotool mousemove $((SX + 20)) $((SY + 20)) mousedown 1
-        for i in 1 2 3 4 5 6 7 8; do
-            xdotool mousemove $((SX + 20 + i * (WX + 300 - SX - 20) / 8)) \
-                $((SY + 20 + i * (WY + 45 - SY - 20) / 8))
-            sleep 0.1
-        done
-        sleep 0.3
-        xdotool mouseup 1
-        e2e_wait_for 5 reading && e2e_pass "a dropped file is read" || e2e_fail "the drop was not read"
+    if drag_onto_strip lumio-drag-source; then
+        e2e_wait_for 5 reading && e2e_pass "a file dropped by a Linux program is read" ||
+            e2e_fail "the Linux program's drop was not read"
     else
         e2e_fail "no drag source window"
     fi
 else
-    echo "note: no drag source (build the Linux tree first) - drops not checked"
+    echo "note: no Linux drag source (build the Linux tree first) - its drop not checked"
 fi
 e2e_finish

@@ -91,16 +91,17 @@ wait "$E2E_LUMIO_PID"
 status=$?
 [ "$status" = 0 ] || e2e_fail "exit status $status"
 
-# Presses on the window titled $1 and drags, in steps as a hand does, onto the ticker.
+# Presses on the window titled $1 and drags, in steps as a hand does, onto the strip at
+# $2,$3 (the ticker unless told).
 drag_onto_strip() {
     e2e_wait_for 15 xdotool search --onlyvisible --name "^$1\$" || return 1
-    local src
+    local src dx="${2:-300}" dy="${3:-45}"
     src="$(xdotool search --onlyvisible --name "^$1\$" | head -n1)"
     eval "$(xdotool getwindowgeometry --shell "$src" | sed 's/^/S/')"
     xdotool mousemove $((SX + 20)) $((SY + 20)) mousedown 1
     for i in 1 2 3 4 5 6 7 8; do
-        xdotool mousemove $((SX + 20 + i * (WX + 300 - SX - 20) / 8)) \
-            $((SY + 20 + i * (WY + 45 - SY - 20) / 8))
+        xdotool mousemove $((SX + 20 + i * (WX + dx - SX - 20) / 8)) \
+            $((SY + 20 + i * (WY + dy - SY - 20) / 8))
         sleep 0.1
     done
     sleep 0.3
@@ -130,13 +131,14 @@ if drag_onto_strip lumio-win-drag-source; then
 else
     e2e_fail "no Windows drag source window"
 fi
-# A file that is not a text is refused with a message, which waits for the user without
-# holding the program it was dragged from.
+# A file that is not a text, dropped on the title strip (the window's own drop), is
+# refused with a message, which waits for the user without holding the program it was
+# dragged from.
 printf 'not a text\n' >"$E2E_WORK/notes.md"
 "$WIN_LOADER" "$E2E_BUILD/lumio_drag_source.exe" \
     "Z:$(echo "$E2E_WORK/notes.md" | tr / '\\\\')" >"$E2E_WORK/dragged-md" 2>&1 &
 E2E_PIDS+=("$!")
-if drag_onto_strip lumio-win-drag-source; then
+if drag_onto_strip lumio-win-drag-source 400 12; then
     if e2e_wait_for 8 xdotool search --onlyvisible --name '^信息提示$'; then
         e2e_pass "a file that is not a text is refused with the message"
         e2e_wait_for 5 grep -q '^dropped' "$E2E_WORK/dragged-md" &&

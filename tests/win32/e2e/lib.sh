@@ -30,8 +30,16 @@ win_cleanup() {
 }
 
 # The prefix is made before the clock starts, so start-up times are the program's own.
+# A bare prefix has no font for Chinese behind the system's own text (message boxes, tool
+# tips, the balloon), which every Windows has: the system fonts are linked to the CJK
+# font installed here, as Windows links them to its own.
 win_prefix() {
     "$WIN_LOADER" wineboot -i >/dev/null 2>&1
+    local face link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+    for face in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" "Segoe UI"; do
+        "$WIN_LOADER" reg add "$link" /v "$face" /t REG_MULTI_SZ /f \
+            /d 'NotoSansCJK-Regular.ttc,Noto Sans CJK SC' >/dev/null 2>&1
+    done
     local server
     server="$(command -v wineserver || echo /usr/lib/wine/wineserver)"
     [ -x "$server" ] && "$server" -w 2>/dev/null

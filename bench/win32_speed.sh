@@ -36,8 +36,24 @@ sleep 10
 speed_exit_stats
 per_tick=$(awk -v t="$(field tick_us)" -v p="$(field viewer_paint_us)" -v np="$(field viewer_paints)" \
     -v n="$(field ticks)" 'BEGIN { printf "%.1f", t + (n ? p * np / n : 0) }')
-speed_limit "launch to the window shown (ms, wall clock, Wine's start included)" "$shown_ms" 500
-speed_limit "start-up to the window shown (ms, in the program)" "$(field startup_ms)" 500
+startup_ms=$(field startup_ms)
+
+# Started again with Wine already up, as Windows is when a person starts the program:
+# the server kept running, its shell started by the run before. The median of five.
+"$(command -v wineserver || echo /usr/lib/wine/wineserver)" -p
+warm=()
+for i in 1 2 3 4 5; do
+    started=$(date +%s%N)
+    e2e_start_lumio "$doc" || { e2e_fail "no window the warm time"; e2e_finish; }
+    warm+=($((($(date +%s%N) - started) / 1000000)))
+    sleep 1
+    speed_exit_stats >/dev/null
+done
+warm_ms=$(printf '%s\n' "${warm[@]}" | sort -n | sed -n 3p)
+echo "warm launches (ms): ${warm[*]}"
+speed_limit "launch to the window shown (ms, wall clock, Wine's own start included)" "$shown_ms" 500
+speed_limit "launch to the window shown (ms, wall clock, Wine already running)" "$warm_ms" 500
+speed_limit "start-up to the window shown (ms, in the program)" "$startup_ms" 500
 speed_limit "CPU of lumio.exe at the default interval (% of one core)" "$cpu" 3
 speed_limit "a tick with its paint (us)" "$per_tick" 1000
 e2e_finish

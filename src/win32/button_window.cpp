@@ -1,12 +1,12 @@
 #include "win32/button_window.h"
 
 #include "button/button_notifications.h"
+#include "button/render/access_keys.h"
 #include "platform/palette.h"
 #include "platform/twips.h"
 #include "win32/wide.h"
 
 #include <algorithm>
-#include <cwctype>
 
 namespace lumio {
 
@@ -204,6 +204,18 @@ bool ButtonWindow::TakesAccessKey(char16_t key) const {
 void ButtonWindow::PressAccessKey(char16_t key) {
     button_->AccessKeyPress(static_cast<std::int16_t>(key));
     Refresh();
+}
+
+bool RouteAccessKey(const std::vector<std::unique_ptr<ButtonWindow>>& buttons, WPARAM character) {
+    // The keys are kept in small letters, as the caption's marker names them.
+    const char16_t key = LowerCaseUnit(static_cast<char16_t>(character));
+    for (const auto& b : buttons) {
+        if (b->TakesAccessKey(key)) {
+            b->PressAccessKey(key);
+            return true;
+        }
+    }
+    return false;
 }
 
 std::int16_t ButtonWindow::ShiftNow() {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace lumio {
 
@@ -133,5 +134,9 @@ private:
     std::unique_ptr<QxButton> button_;
     ButtonNotifications notifications_;
 };
+
+// An Alt+key press (the WM_SYSCHAR character) goes to the first shown, enabled button
+// whose caption marks that key, in either case; true when one took it.
+bool RouteAccessKey(const std::vector<std::unique_ptr<ButtonWindow>>& buttons, WPARAM character);
 
 } // namespace lumio

@@ -4,7 +4,6 @@
 #include "win32/wide.h"
 
 #include <chrono>
-#include <cwctype>
 
 namespace lumio {
 
@@ -602,8 +601,7 @@ bool ReaderWindow::PreTranslate(const MSG& msg) {
         return true;
     }
     if (msg.message == WM_SYSCHAR) {
-        return RouteAccessKey(
-            static_cast<char16_t>(std::towlower(static_cast<wint_t>(msg.wParam))));
+        return RouteAccessKey(buttons_, msg.wParam);
     }
     return false;
 }
@@ -632,16 +630,6 @@ void ReaderWindow::MoveFocus(bool back) {
         next = back ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
     }
     ::SetFocus(order[next]);
-}
-
-bool ReaderWindow::RouteAccessKey(char16_t key) {
-    for (const auto& b : buttons_) {
-        if (b->TakesAccessKey(key)) {
-            b->PressAccessKey(key);
-            return true;
-        }
-    }
-    return false;
 }
 
 } // namespace lumio

@@ -114,7 +114,6 @@ private:
     void ApplyVisibility();
     void ApplyTopmost();
     void MoveFocus(bool back);
-    bool RouteAccessKey(char16_t key);
     void RepaintButtons();
     COLORREF ColorBeneath(HWND control) const;
 

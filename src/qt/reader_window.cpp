@@ -393,6 +393,7 @@ void ReaderWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         return;
     }
+    windowManagerMove_ = false;
     const QPoint global = event->globalPosition().toPoint();
     if (HitTest(global) != HTCAPTION) {
         return;
@@ -401,6 +402,7 @@ void ReaderWindow::mousePressEvent(QMouseEvent* event) {
     // point pressed (Qt's own request takes the pointer's last known place, which can
     // be stale when the pointer jumped).
     if (x11::StartWindowManagerMove(this, global)) {
+        windowManagerMove_ = true;
         return;
     }
     if (!x11::Available() && windowHandle() && windowHandle()->startSystemMove()) {
@@ -418,6 +420,13 @@ void ReaderWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void ReaderWindow::mouseReleaseEvent(QMouseEvent*) {
     manualDrag_ = false;
+    // The release came here, so the window manager, which ends its move on the release
+    // it sees, took the pointer too late (a quick click, a touchpad tap): without this
+    // the strip would stick to the pointer until the next click.
+    if (windowManagerMove_) {
+        windowManagerMove_ = false;
+        x11::CancelWindowManagerMove(this);
+    }
 }
 
 void ReaderWindow::changeEvent(QEvent* event) {

@@ -179,6 +179,7 @@ private:
     bool rendering_ = false;
 
     bool manualDrag_ = false;
+    bool windowManagerMove_ = false; // asked for by the last press, maybe not taken yet
     QPoint dragOffset_;
 
     ReaderTimings timings_;

@@ -111,6 +111,32 @@ static bool WindowManagerSupports(xcb_connection_t* c, xcb_atom_t wanted) {
     return std::find(atoms, atoms + count, wanted) != atoms + count;
 }
 
+namespace {
+
+constexpr std::uint32_t kMoveResizeMove = 8;
+constexpr std::uint32_t kMoveResizeCancel = 11;
+
+// A _NET_WM_MOVERESIZE request to the window manager: ACTION at the pointer's place.
+void SendMoveResize(xcb_connection_t* c, xcb_atom_t moveResize, QWidget* window,
+                    std::uint32_t action, QPoint at) {
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = static_cast<xcb_window_t>(window->winId());
+    event.type = moveResize;
+    event.data.data32[0] = static_cast<std::uint32_t>(at.x());
+    event.data.data32[1] = static_cast<std::uint32_t>(at.y());
+    event.data.data32[2] = action;
+    event.data.data32[3] = 1; // the left button
+    event.data.data32[4] = 1; // from a normal application
+    xcb_send_event(c, 0, RootOf(c),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&event));
+    xcb_flush(c);
+}
+
+} // namespace
+
 bool StartWindowManagerMove(QWidget* window, QPoint pressedAt) {
     xcb_connection_t* c = Connection();
     if (!c || !window) {
@@ -120,23 +146,18 @@ bool StartWindowManagerMove(QWidget* window, QPoint pressedAt) {
     if (!WindowManagerSupports(c, moveResize)) {
         return false;
     }
-    xcb_client_message_event_t event{};
-    event.response_type = XCB_CLIENT_MESSAGE;
-    event.format = 32;
-    event.window = static_cast<xcb_window_t>(window->winId());
-    event.type = moveResize;
-    event.data.data32[0] = static_cast<std::uint32_t>(pressedAt.x());
-    event.data.data32[1] = static_cast<std::uint32_t>(pressedAt.y());
-    event.data.data32[2] = 8; // _NET_WM_MOVERESIZE_MOVE
-    event.data.data32[3] = 1; // the left button
-    event.data.data32[4] = 1; // from a normal application
     // The window manager takes the pointer over from the press's implicit grab.
     xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
-    xcb_send_event(c, 0, RootOf(c),
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&event));
-    xcb_flush(c);
+    SendMoveResize(c, moveResize, window, kMoveResizeMove, pressedAt);
     return true;
+}
+
+void CancelWindowManagerMove(QWidget* window) {
+    xcb_connection_t* c = Connection();
+    if (!c || !window) {
+        return;
+    }
+    SendMoveResize(c, Atom(c, "_NET_WM_MOVERESIZE"), window, kMoveResizeCancel, QPoint());
 }
 
 void SetInputShape(QWidget* window, const std::vector<QRect>& rects) {
@@ -170,6 +191,8 @@ void SetInputShape(QWidget*, const std::vector<QRect>&) {}
 bool StartWindowManagerMove(QWidget*, QPoint) {
     return false;
 }
+
+void CancelWindowManagerMove(QWidget*) {}
 
 #endif
 

@@ -26,6 +26,9 @@ void SetInputShape(QWidget* window, const std::vector<QRect>& rects);
 // button went down (screen coordinates). False when there is no X11 window manager that
 // offers it; the caller then moves the window itself.
 bool StartWindowManagerMove(QWidget* window, QPoint pressedAt);
+// Ends a move asked for above whose button came up before the window manager took the
+// pointer: it never sees that release and would keep moving the window with the pointer.
+void CancelWindowManagerMove(QWidget* window);
 
 } // namespace x11
 } // namespace lumio

@@ -96,6 +96,20 @@ e2e_shot window-dragged
 WX=$X
 WY=$Y
 
+# A click on the title strip as quick as a touchpad tap (the button up before the window
+# manager has taken the pointer), single or double, moves nothing, then or afterwards.
+for clicks in 1 2; do
+    xdotool mousemove $((WX + 400)) $((WY + 12)) click --repeat "$clicks" --delay 80 1
+    sleep 0.3
+    xdotool mousemove $((WX + 200)) $((WY + 300))
+    sleep 0.4
+    eval "$(xdotool getwindowgeometry --shell "$E2E_WINDOW")"
+    [ "$X,$Y" = "$WX,$WY" ] && e2e_pass "a quick click ($clicks) leaves the window in place" ||
+        e2e_fail "after a quick click ($clicks) the window followed the pointer to $X,$Y"
+    xdotool windowmove "$E2E_WINDOW" "$WX" "$WY"
+    sleep 0.3
+done
+
 # Exit: the program ends and its tray icon goes with it.
 xdotool mousemove $((WX + 616 + 13)) $((WY + 1 + 11)) click 1
 if e2e_wait_for 10 sh -c "! kill -0 $E2E_LUMIO_PID"; then

@@ -50,7 +50,13 @@ boxes=0
 dialogs_seen=0
 stop() {
     e2e_fail "$1 (step $step, last action ${last:-none}, seed $seed)"
+    echo "soak: the steps before: ${history[*]: -8}"
     e2e_shot failure
+    # Where each of the program's threads was when the step failed.
+    if command -v gdb >/dev/null && kill -0 "$pid" 2>/dev/null; then
+        gdb -p "$pid" -batch -ex "thread apply all bt 12" >"$E2E_SHOTS/failure-threads.txt" 2>&1
+        echo "soak: the program's threads: $E2E_SHOTS/failure-threads.txt"
+    fi
     summary
     e2e_finish
 }
@@ -220,9 +226,11 @@ summary() {
 }
 
 step=0
+history=()
 run() {
     last="$1"
     step=$((step + 1))
+    history+=("$step:$1")
     count[$1]=$((${count[$1]:-0} + 1))
     "act_$1"
     settle

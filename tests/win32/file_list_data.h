@@ -13,16 +13,13 @@
 
 namespace lumio {
 
-// Lives for the whole drag on the stack of its thread: reference counts free nothing.
-class FileListData final : public IDataObject {
+// The IUnknown of a COM object that lives for the whole drag on the stack of its
+// thread: reference counts free nothing.
+template <class Interface, const IID& kInterfaceId>
+class OnStack : public Interface {
 public:
-    explicit FileListData(std::wstring file, bool offersFiles = true)
-        : file_(std::move(file)), format_{static_cast<CLIPFORMAT>(offersFiles ? CF_HDROP
-                                                                              : CF_UNICODETEXT),
-                                          nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL} {}
-
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override {
-        if (id == IID_IUnknown || id == IID_IDataObject) {
+        if (id == IID_IUnknown || id == kInterfaceId) {
             *out = this;
             return S_OK;
         }
@@ -31,6 +28,14 @@ public:
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
+};
+
+class FileListData final : public OnStack<IDataObject, IID_IDataObject> {
+public:
+    explicit FileListData(std::wstring file, bool offersFiles = true)
+        : file_(std::move(file)), format_{static_cast<CLIPFORMAT>(offersFiles ? CF_HDROP
+                                                                              : CF_UNICODETEXT),
+                                          nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL} {}
 
     HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
         const HRESULT fits = QueryGetData(format);

@@ -17,20 +17,8 @@ namespace {
 
 std::wstring file;
 
-// Both objects live for the whole drag on this thread; reference counts are not needed
-// to free them.
-class Source final : public IDropSource {
+class Source final : public lumio::OnStack<IDropSource, IID_IDropSource> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override {
-        if (id == IID_IUnknown || id == IID_IDropSource) {
-            *out = this;
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
     HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD keys) override {
         if (escape) {
             return DRAGDROP_S_CANCEL;

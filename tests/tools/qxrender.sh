@@ -47,6 +47,17 @@ expect_usage_error --gallery "$work/a.png" --style 3
 expect_usage_error --gallery
 [ ! -e "$work/a.png" ] || fail "a refused run wrote its file"
 
+# --help answers on stdout whatever else is given, and draws nothing.
+for args in "--help" "--style 6 --out $work/h.png --help"; do
+    rc=0
+    # shellcheck disable=SC2086 # the words are the arguments
+    "$tool" $args >"$work/help.txt" 2>"$work/err.txt" || rc=$?
+    [ "$rc" -eq 0 ] || fail "exit $rc for: $args"
+    grep -q '^usage: qxrender' "$work/help.txt" || fail "no usage on stdout for: $args"
+    [ ! -s "$work/err.txt" ] || fail "stderr not empty for: $args"
+done
+[ ! -e "$work/h.png" ] || fail "--help drew a button"
+
 # --- PNG -------------------------------------------------------------------------
 "$tool" --style 6 --caption '&Open' --out "$work/b.png" || fail "PNG run failed"
 sig=$(od -An -tx1 -N8 "$work/b.png" | tr -d ' \n')

@@ -26,6 +26,10 @@ int Run(const std::vector<std::string>& args) {
         return 2;
     }
     const Options& o = *parsed.options;
+    if (o.help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     const BitmapFontPainter font;
     const bool gallery = !o.gallery.empty();
     const std::string& file = gallery ? o.gallery : o.out;

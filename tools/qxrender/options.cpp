@@ -15,6 +15,7 @@ const char* const kUsage =
     "                [--left-down] [--focus] [--default] [--inactive] [--disabled]\n"
     "                [--focus-rect | --no-focus-rect] --out FILE\n"
     "       qxrender --gallery FILE\n"
+    "       qxrender --help\n"
     "  Renders one qxbutton to FILE (.png or .ppm), or with --gallery a labelled grid\n"
     "  of every style in each of its looks.\n"
     "  N: ButtonStyle (any whole number; 0 to 15 are the looks). S: 0 normal, 1 hover,\n"
@@ -86,6 +87,7 @@ const std::vector<Flag>& Flags() {
              o.gallery = v;
              return EndsWith(v, ".png") || EndsWith(v, ".ppm");
          }},
+        {"--help", false, [](Options& o, const std::string&) { return o.help = true; }},
     };
     return flags;
 }
@@ -115,6 +117,9 @@ ParseResult ParseOptions(const std::vector<std::string>& args) {
     std::vector<std::string> seen;
     if (const auto error = ApplyFlags(Flags(), args, o, seen)) {
         return {std::nullopt, *error};
+    }
+    if (o.help) {
+        return {o, {}};
     }
     if (!o.gallery.empty()) {
         if (seen.size() != 1) {

@@ -30,6 +30,8 @@ struct Options {
     std::string out;
     // --gallery: every look of every style in one labelled image, written here.
     std::string gallery;
+    // --help: the usage on standard output, nothing drawn.
+    bool help = false;
 };
 
 struct ParseResult {

@@ -21,6 +21,9 @@ packages=(
     clang-14 libclang-rt-14-dev llvm-14
     # the release files: the Debian package's dependency list, the zip, the installer
     dpkg-dev zip unzip nsis
+    # their checks: lintian for the Debian package, appstreamcli for its metadata,
+    # desktop-file-validate for its desktop entry, man and groff for the manual pages
+    lintian appstream desktop-file-utils man-db groff-base
 )
 
 missing=()

@@ -33,6 +33,29 @@ FileErrorKind KindOfOpenError(DWORD code) {
     }
 }
 
+// The system's full path of `name`: the current folder and drive filled in, "/" read as
+// "\\", "." and ".." resolved. The name itself when the system cannot say.
+std::wstring FullPath(const std::wstring& name) {
+    std::wstring full(std::max<std::size_t>(name.size() + 1, MAX_PATH), L'\0');
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const DWORD n =
+            ::GetFullPathNameW(name.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (n == 0) {
+            return name;
+        }
+        if (n < full.size()) {
+            full.resize(n);
+            return full;
+        }
+        full.assign(n, L'\0'); // too small: n is the room it needs, the NUL included
+    }
+    return name;
+}
+
+bool StartsWith(std::wstring_view text, std::wstring_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
 int Code(DWORD code) {
     return static_cast<int>(code);
 }
@@ -65,22 +88,40 @@ private:
 
 } // namespace
 
+std::wstring Win32FileSource::SystemName(std::u16string_view path) {
+    const std::wstring full = FullPath(std::wstring(path.begin(), path.end()));
+    if (StartsWith(full, L"\\\\?\\") || StartsWith(full, L"\\\\.\\") ||
+        StartsWith(full, L"\\??\\")) {
+        return full; // already past the limit, or a device
+    }
+    if (StartsWith(full, L"\\\\")) {
+        return L"\\\\?\\UNC\\" + full.substr(2); // \\server\share\...
+    }
+    const bool drive = full.size() >= 3 && full[1] == L':' && full[2] == L'\\';
+    return drive ? L"\\\\?\\" + full : full;
+}
+
 std::unique_ptr<ByteStream> Win32FileSource::Open(std::u16string_view path, FileError& error) {
     if (path.empty() || path.find(u'\0') != std::u16string_view::npos) {
         // A NUL would silently cut the name short and open some other file.
         error = {FileErrorKind::InvalidName, Code(ERROR_INVALID_NAME)};
         return nullptr;
     }
-    const std::wstring name(path.begin(), path.end());
+    const std::wstring name = SystemName(path);
     const DWORD attributes = ::GetFileAttributesW(name.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         error = {FileErrorKind::IsDirectory, 0};
         return nullptr;
     }
-    // Others may go on writing the file while it is read, as an editor keeps it open.
-    const HANDLE file = ::CreateFileW(
-        name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    // Others may go on writing the file while it is read, as an editor keeps it open. A
+    // name may be a pipe's (checked below, after connecting): its server may learn who we
+    // are, never act as us.
+    const HANDLE file = ::CreateFileW(name.c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN |
+                                          SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION,
+                                      nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD code = ::GetLastError();
         error = {KindOfOpenError(code), Code(code)};

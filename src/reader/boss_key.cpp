@@ -2,6 +2,8 @@
 
 #include "reader/main_msg_window.h"
 
+#include <system_error>
+
 namespace lumio {
 
 BossKey::BossKey(const BossKeyParts& parts) : parts_(parts) {}
@@ -15,10 +17,21 @@ HotKeyResult BossKey::Start(std::optional<HotKey> key) {
     if (!key) {
         return HotKeyResult::Unsupported;
     }
-    const HotKeyResult result = parts_.hotKeys.Register(*key, [this] { Pressed(); });
+    HotKeyResult result = HotKeyResult::Failed;
+    try {
+        result = parts_.hotKeys.Register(*key, [this] { Pressed(); });
+    } catch (const std::system_error&) {
+        // A thread the key needed could not start: nothing may stay half-held.
+        parts_.hotKeys.Unregister();
+    }
     active_ = result == HotKeyResult::Registered;
-    if (result == HotKeyResult::Taken) {
-        parts_.notice.Tell(TakenText(*key), MainMsgWindow::kBalloonTitle);
+    if (result == HotKeyResult::Taken || result == HotKeyResult::Failed) {
+        try {
+            parts_.notice.Tell(result == HotKeyResult::Taken ? TakenText(*key) : FailedText(*key),
+                               MainMsgWindow::kBalloonTitle);
+        } catch (const std::system_error&) {
+            // The console line is all the user gets then.
+        }
     }
     return result;
 }
@@ -46,6 +59,21 @@ std::u16string BossKey::TakenText(const HotKey& key) {
     const std::string name = HotKeyName(key); // ASCII only
     return u"老板键 " + std::u16string(name.begin(), name.end()) +
            u" 已被其他程序占用，本次运行不使用老板键。";
+}
+
+std::u16string BossKey::FailedText(const HotKey& key) {
+    const std::string name = HotKeyName(key);
+    return u"老板键 " + std::u16string(name.begin(), name.end()) +
+           u" 无法启用，本次运行不使用老板键。";
+}
+
+std::string BossKey::ConsoleText(HotKeyResult result, const std::optional<HotKey>& key) {
+    if (!key || (result != HotKeyResult::Taken && result != HotKeyResult::Failed)) {
+        return {};
+    }
+    const char* why = result == HotKeyResult::Taken ? " is held by another program"
+                                                    : " could not be set up on this system";
+    return "lumio: the boss key " + HotKeyName(*key) + why + "; running without it\n";
 }
 
 } // namespace lumio

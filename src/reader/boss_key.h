@@ -31,7 +31,8 @@ public:
     BossKey& operator=(const BossKey&) = delete;
 
     // Takes `key` (none: no boss key at all, answered as Unsupported). A key another
-    // program holds is said once, and the program goes on without it.
+    // program holds, or one the system cannot give (Failed), is said once, and the
+    // program goes on without it.
     HotKeyResult Start(std::optional<HotKey> key);
     // Gives the key back (at exit).
     void Stop();
@@ -42,6 +43,10 @@ public:
 
     // What the user is told when the key is taken.
     static std::u16string TakenText(const HotKey& key);
+    // ... and when the system cannot give it.
+    static std::u16string FailedText(const HotKey& key);
+    // The line for the console after Start answered `result` for `key`; "" for none.
+    static std::string ConsoleText(HotKeyResult result, const std::optional<HotKey>& key);
 
 private:
     BossKeyParts parts_;

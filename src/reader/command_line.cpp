@@ -103,7 +103,7 @@ std::string ReadValue(std::string_view option, std::string_view value, CommandLi
 
 } // namespace
 
-CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+CommandLine ParseCommandLine(const std::vector<std::string>& args, ToolkitOptions toolkit) {
     CommandLine result;
     bool onlyFiles = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -122,7 +122,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             if (!error.empty()) {
                 return Failed(std::move(error));
             }
-        } else if (!onlyFiles && IsQtOptionWithValue(arg)) {
+        } else if (!onlyFiles && toolkit == ToolkitOptions::Qt && IsQtOptionWithValue(arg)) {
             ++i;
         } else if (!onlyFiles && arg.size() > 1 && arg[0] == '-') {
             return Failed("unknown option " + arg);
@@ -130,6 +130,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             return Failed("only one FILE can be opened");
         } else {
             result.file = arg;
+            result.fileAt = i;
         }
     }
     return result;

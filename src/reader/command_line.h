@@ -19,11 +19,21 @@ struct CommandLine {
     std::string error;   // for Action::Error: what was wrong
     SliderMoves sliders; // moved after the load
     std::optional<HotKey> bossKey = BossKey::kDefault; // none: `--boss-key none`
+    // Where FILE stood among the arguments, so a front end whose system hands them over
+    // in another form (UTF-16 on Windows) can take the name as the system gave it.
+    std::optional<std::size_t> fileAt;
 };
 
-// Reads the arguments after the program name. Options Qt itself understands (such as
-// -platform or -display with their values) are left to Qt and skipped here.
-CommandLine ParseCommandLine(const std::vector<std::string>& args);
+// Whose options besides ours the command line may hold.
+enum class ToolkitOptions {
+    Qt,   // Qt takes its own (such as -platform or -display, with their values)
+    None, // nothing else reads the command line: -style is as unknown as --bogus
+};
+
+// Reads the arguments after the program name. The toolkit's options are left to it and
+// skipped here.
+CommandLine ParseCommandLine(const std::vector<std::string>& args,
+                             ToolkitOptions toolkit = ToolkitOptions::Qt);
 
 // The texts printed for --help and --version.
 std::string HelpText();

@@ -11,6 +11,7 @@ enum class HotKeyResult {
     Registered,  // the key now reaches the program from anywhere on the desktop
     Taken,       // another program holds the key
     Unsupported, // this desktop has no keys for the whole desktop (no X11, say)
+    Failed,      // the system refused what the key needs (a thread, say)
 };
 
 // A key that reaches the program whatever window has the focus: a passive grab on the

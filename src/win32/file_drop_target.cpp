@@ -96,8 +96,18 @@ HRESULT FileDropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
         *effect = DROPEFFECT_NONE;
         return S_OK;
     }
-    pending_.emplace(static_cast<HDROP>(medium.hGlobal));
+    // The source may answer with another medium than the one asked for, or with a block
+    // that is not a file list: only a whole list within its block is read.
+    std::optional<HdropData> files;
+    if (medium.tymed == TYMED_HGLOBAL) {
+        files = HdropData::FromBlock(medium.hGlobal);
+    }
     ::ReleaseStgMedium(&medium);
+    if (!files) {
+        *effect = DROPEFFECT_NONE;
+        return S_OK;
+    }
+    pending_ = std::move(files);
     ::PostMessageW(window_, posted_, 0, 0);
     return S_OK;
 }

@@ -4,6 +4,7 @@
 #include "reader/slider_moves.h"
 #include "win32/reader_window.h"
 #include "win32/wide.h"
+#include "win32/win_command_line.h"
 
 #include <chrono>
 #include <cstdio>
@@ -34,23 +35,6 @@ void Print(const std::string& text, DWORD which) {
     ::WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
-std::string Utf8(const std::wstring& text) {
-    const int n = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                        nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n,
-                          nullptr, nullptr);
-    return out;
-}
-
-std::u16string FromUtf8(const std::string& text) {
-    const int n =
-        ::MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n);
-    return lumio::FromWide(out);
-}
-
 // With LUMIO_STATS set, the program reports its speed figures on stderr as it ends.
 void ReportTimings(const lumio::ReaderWindow& window, std::int64_t startNs) {
     const lumio::ReaderTimings t = window.timings();
@@ -71,14 +55,8 @@ void ReportTimings(const lumio::ReaderWindow& window, std::int64_t startNs) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const std::int64_t startNs = NowNs();
-    int argc = 0;
-    wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) {
-        args.push_back(Utf8(argv[i]));
-    }
-    ::LocalFree(argv);
-    const lumio::CommandLine command = lumio::ParseCommandLine(args);
+    const lumio::WinCommandLine line = lumio::ParseWinCommandLine(lumio::ProgramArguments());
+    const lumio::CommandLine& command = line.command;
     switch (command.action) {
     case lumio::CommandLine::Action::Help:
         Print(lumio::HelpText(), STD_OUTPUT_HANDLE);
@@ -99,17 +77,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     {
         lumio::ReaderWindow window({instance, u"" LUMIO_WEB_PAGE});
         window.Start();
-        if (!command.file.empty()) {
-            window.OpenAsDropped(FromUtf8(command.file));
+        if (!line.file.empty()) {
+            window.OpenAsDropped(line.file);
         }
         lumio::MoveSliders(command.sliders, window.core(), window.slider1(), window.slider2());
         lumio::WinNotice notice;
         lumio::BossKey bossKey(
             {window, [&window] { return window.wantsVisible(); }, window.hotKeys(), notice});
-        if (bossKey.Start(command.bossKey) == lumio::HotKeyResult::Taken) {
-            Print("lumio: the boss key " + lumio::HotKeyName(*command.bossKey) +
-                      " is held by another program; running without it\n",
-                  STD_ERROR_HANDLE);
+        const std::string keyNote =
+            lumio::BossKey::ConsoleText(bossKey.Start(command.bossKey), command.bossKey);
+        if (!keyNote.empty()) {
+            Print(keyNote, STD_ERROR_HANDLE);
         }
         MSG msg;
         while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {

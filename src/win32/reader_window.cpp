@@ -2,6 +2,7 @@
 
 #include "reader/main_msg_form.h"
 #include "win32/wide.h"
+#include "win32/win_tool_tips.h"
 
 #include <chrono>
 
@@ -173,35 +174,11 @@ void ReaderWindow::AddViewer(const ReaderControl& c) {
 }
 
 void ReaderWindow::AddToolTip(HWND control, const std::u16string& text) {
-    if (!toolTips_ || text.empty()) {
-        return;
-    }
-    std::wstring wide = WideCopy(text);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = hwnd_;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = wide.data();
-    ::SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    lumio::AddToolTip(toolTips_, hwnd_, control, text);
 }
 
 void ReaderWindow::SetToolTip(HWND control, const std::u16string& text) {
-    if (!toolTips_) {
-        return;
-    }
-    std::wstring wide = WideCopy(text);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.hwnd = hwnd_;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = wide.data();
-    if (!::SendMessageW(toolTips_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) {
-        AddToolTip(control, text);
-        return;
-    }
-    tool.lpszText = wide.data();
-    ::SendMessageW(toolTips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    lumio::SetToolTip(toolTips_, hwnd_, control, text);
 }
 
 void ReaderWindow::ConnectCommands() {

@@ -2,6 +2,7 @@
 
 #include "win32/wide.h"
 
+#include <system_error>
 #include <thread>
 
 namespace lumio {
@@ -36,11 +37,22 @@ bool WinHotKeys::Pressed(WPARAM id) {
     return true;
 }
 
+void WinNotice::StartThread(Job job) {
+    std::thread(std::move(job)).detach();
+}
+
+void WinNotice::ShowBox(const std::wstring& text, const std::wstring& title) {
+    ::MessageBoxW(nullptr, text.c_str(), title.c_str(),
+                  MB_OK | MB_ICONINFORMATION | MB_TOPMOST | MB_SETFOREGROUND);
+}
+
 void WinNotice::Tell(std::u16string_view text, std::u16string_view title) {
-    std::thread([text = WideCopy(text), title = WideCopy(title)] {
-        ::MessageBoxW(nullptr, text.c_str(), title.c_str(),
-                      MB_OK | MB_ICONINFORMATION | MB_TOPMOST | MB_SETFOREGROUND);
-    }).detach();
+    Job show = [box = box_, text = WideCopy(text), title = WideCopy(title)] { box(text, title); };
+    try {
+        start_(show);
+    } catch (const std::system_error&) {
+        show();
+    }
 }
 
 } // namespace lumio

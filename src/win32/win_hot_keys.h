@@ -2,6 +2,9 @@
 
 #include "win32/win_api.h"
 
+#include <functional>
+#include <string>
+
 namespace lumio {
 
 // The key for the whole desktop as RegisterHotKey on one window of the program; the
@@ -26,10 +29,28 @@ private:
     std::function<void()> pressed_;
 };
 
-// A message box that does not hold the program up: it runs on a thread of its own.
+// A message box that does not hold the program up: it runs on a thread of its own. When
+// no thread can start, the box is shown on the caller's thread; the program's windows
+// are served by the box's own message loop until the user closes it.
 class WinNotice final : public Notice {
 public:
+    using Job = std::function<void()>;
+    // How the box gets its thread (std::thread, detached), and the box itself; tests
+    // give their own.
+    using Starter = std::function<void(Job)>;
+    using Box = std::function<void(const std::wstring& text, const std::wstring& title)>;
+
+    explicit WinNotice(Starter start = StartThread, Box box = ShowBox)
+        : start_(std::move(start)), box_(std::move(box)) {}
+
     void Tell(std::u16string_view text, std::u16string_view title) override;
+
+    static void StartThread(Job job);
+    static void ShowBox(const std::wstring& text, const std::wstring& title);
+
+private:
+    Starter start_;
+    Box box_;
 };
 
 } // namespace lumio

@@ -34,27 +34,45 @@ NOTIFYICONDATAW WinNotifyArea::SystemRecord(const TrayIconData& data) const {
     return record;
 }
 
+bool WinNotifyArea::SystemShell(DWORD message, NOTIFYICONDATAW& record) {
+    return ::Shell_NotifyIconW(message, &record) != FALSE;
+}
+
 bool WinNotifyArea::Shell_NotifyIcon(std::int32_t message, const TrayIconData& data) {
     NOTIFYICONDATAW record = SystemRecord(data);
     if (!record.hWnd) {
         return false;
     }
-    const bool done = ::Shell_NotifyIconW(static_cast<DWORD>(message), &record) != FALSE;
+    const bool done = shell_(static_cast<DWORD>(message), record);
     const auto key = std::make_pair(data.hWnd, data.uID);
-    if (message == NIM_ADD && done) {
-        added_[key] = data;
+    if (message == NIM_ADD) {
+        // Kept even when the shell refused it: it is added again when the shell is up.
+        const bool balloon = (data.uFlags & NIF_INFO) != 0;
+        icons_[key] = {data, done, done && balloon};
     } else if (message == NIM_DELETE) {
-        added_.erase(key);
+        icons_.erase(key);
     }
     return done;
 }
 
 void WinNotifyArea::AddAgain() {
-    for (const auto& [key, data] : added_) {
-        NOTIFYICONDATAW record = SystemRecord(data);
-        record.uFlags &= ~static_cast<UINT>(NIF_INFO); // the icon comes back without its balloon
-        ::Shell_NotifyIconW(NIM_ADD, &record);
+    for (auto& [key, icon] : icons_) {
+        NOTIFYICONDATAW record = SystemRecord(icon.data);
+        if (icon.announced) {
+            record.uFlags &= ~static_cast<UINT>(NIF_INFO);
+        }
+        icon.shown = record.hWnd && shell_(NIM_ADD, record);
+        icon.announced = icon.announced || (icon.shown && (record.uFlags & NIF_INFO) != 0);
     }
+}
+
+bool WinNotifyArea::HasIcons() const {
+    for (const auto& [key, icon] : icons_) {
+        if (icon.shown) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace lumio

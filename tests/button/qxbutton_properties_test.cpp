@@ -284,11 +284,26 @@ TEST(QxButtonFont, NoFontIsRefusedBeforeAnythingChanges) {
 
 TEST(QxButtonFont, FontOutlivingItsButtonIsHarmless) {
     auto font = StdFont::Create();
+    NewButton survivor;
+    survivor.button.SetFont(font);
+    TestHost goneHost; // outlives its button
     {
-        NewButton b;
-        b.button.SetFont(font);
+        QxButton gone(goneHost);
+        goneHost.Attach(&gone);
+        gone.Initialize();
+        gone.InitProperties();
+        gone.SetFont(font);
+        goneHost.Attach(nullptr);
     }
+    survivor.host.changes.clear();
+    goneHost.changes.clear();
     EXPECT_NO_THROW(font->SetItalic(true));
+    EXPECT_TRUE(font->attributes().italic);
+    // The button still alive hears of it once and draws with it; the one gone hears
+    // nothing.
+    EXPECT_EQ(survivor.host.changes, std::vector<std::string>{"Font"});
+    EXPECT_TRUE(survivor.host.SurfaceFont().italic);
+    EXPECT_TRUE(goneHost.changes.empty());
 }
 
 TEST(QxButtonResize, RaisesOuterSizeToTwoHundredTwentyTwips) {
@@ -347,7 +362,20 @@ TEST(QxButtonMisc, AboutAndTerminate) {
     EXPECT_EQ(b.host.messages[0], u"QXButton\nA Multistyle Button Control");
     EXPECT_EQ(b.host.messages[1], u"About");
     EXPECT_EQ(b.host.log.back(), "MessageBox:64");
+
+    // A button whose input never started has nothing to take down: Terminate leaves both
+    // windows' procedures, the container and the desktop alone, and reports nothing.
+    const std::vector<std::string> logged = b.host.log;
+    b.host.desktop().ClearCalls();
     EXPECT_NO_THROW(b.button.Terminate());
+    EXPECT_EQ(b.host.log, logged);
+    EXPECT_TRUE(b.host.desktop().calls().empty());
+    EXPECT_TRUE(b.host.errors.empty());
+    for (WindowHandle w : {b.host.window(), b.host.parentWindow()}) {
+        const Window* window = b.host.Windows().Find(w);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->Chain(), std::vector<ProcedureId>{window->own_procedure()});
+    }
 }
 
 } // namespace

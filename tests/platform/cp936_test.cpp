@@ -32,6 +32,19 @@ const DecodeCase kCases[] = {
     {"decoding resumes at the next byte", "\xff\xa1\xa1", u"\uFFFD\u3000"},
     {"cut off at the end", "\xd6\xd0\xd6", u"中\uFFFD"},
     {"only a lead byte", "\x81", u"\uFFFD"},
+    // 0xFE, the last lead byte: only FE40..FE4F are characters (compatibility
+    // ideographs, U+FA10 and U+FA12 skipped); the rest of its row is user-defined.
+    {"0xFE first pair", "\xfe\x40", u"\uFA0C"},
+    {"0xFE skips U+FA10", "\xfe\x43\xfe\x44", u"\uFA0F\uFA11"},
+    {"0xFE last pair", "\xfe\x4f", u"\uFA29"},
+    {"0xFE user-defined pair keeps the trail",
+     "\xfe\x50"
+     "B",
+     u"\uFFFDPB"},
+    {"0xFE before a trail no lead takes", "\xfe\x3f", u"\uFFFD?"},
+    {"0xFE before 0x80", "\xfe\x80", u"\uFFFD\u20AC"},
+    {"0xFE before another lead", "\xfe\xfe\x40", u"\uFFFD\uFA0C"},
+    {"0xFE at the end", "a\xfe", u"a\uFFFD"},
     {"empty", "", u""},
 };
 

@@ -6,6 +6,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <system_error>
 
 namespace lumio::testing {
 namespace {
@@ -20,6 +21,10 @@ public:
     explicit RecordingHotKeys(CallLog& log) : log_(log) {}
     HotKeyResult Register(const HotKey& key, std::function<void()> pressed) override {
         log_.Add("Register(" + HotKeyName(key) + ")");
+        if (threadFails) {
+            throw std::system_error(
+                std::make_error_code(std::errc::resource_unavailable_try_again));
+        }
         if (answer == HotKeyResult::Registered) {
             pressed_ = std::move(pressed);
         }
@@ -38,6 +43,7 @@ public:
     }
 
     HotKeyResult answer = HotKeyResult::Registered;
+    bool threadFails = false; // as std::thread does when no thread can start
 
 private:
     CallLog& log_;
@@ -49,7 +55,13 @@ public:
     explicit RecordingNotice(CallLog& log) : log_(log) {}
     void Tell(std::u16string_view text, std::u16string_view title) override {
         log_.Add("Notice(" + ToUtf8(title) + "," + ToUtf8(text) + ")");
+        if (threadFails) {
+            throw std::system_error(
+                std::make_error_code(std::errc::resource_unavailable_try_again));
+        }
     }
+
+    bool threadFails = false;
 
 private:
     CallLog& log_;
@@ -156,6 +168,47 @@ TEST_F(BossKeyTest, ATakenKeyIsSaidOnceAndTheProgramGoesOn) {
     EXPECT_THAT(log.Take(), IsEmpty()) << "no key to give back";
 }
 
+TEST_F(BossKeyTest, AKeyWhoseThreadCannotStartIsSaidOnceAndTheProgramGoesOn) {
+    hotKeys.threadFails = true;
+    HotKeyResult result = HotKeyResult::Registered;
+    ASSERT_NO_THROW(result = bossKey.Start(BossKey::kDefault));
+    EXPECT_EQ(result, HotKeyResult::Failed);
+    EXPECT_THAT(log.Take(), ElementsAre("Register(Ctrl+Alt+H)", "Unregister",
+                                        "Notice(Tolva电子文档阅读器,老板键 Ctrl+Alt+H "
+                                        "无法启用，本次运行不使用老板键。)"));
+    EXPECT_FALSE(bossKey.active());
+    EXPECT_FALSE(hotKeys.Press());
+    // A notice that cannot start its own thread either leaves the console line alone.
+    notice.threadFails = true;
+    hotKeys.threadFails = false;
+    hotKeys.answer = HotKeyResult::Taken;
+    ASSERT_NO_THROW(result = bossKey.Start(BossKey::kDefault));
+    EXPECT_EQ(result, HotKeyResult::Taken);
+    EXPECT_THAT(log.Take(), ElementsAre("Register(Ctrl+Alt+H)", ::testing::StartsWith("Notice(")));
+}
+
+TEST(BossKeyConsole, SaysWhyTheProgramRunsWithoutItsKey) {
+    const HotKey key = *ParseHotKey("ctrl+shift+F12").key;
+    struct Case {
+        HotKeyResult result;
+        std::optional<HotKey> key;
+        std::string line;
+    };
+    const Case cases[] = {
+        {HotKeyResult::Taken, key,
+         "lumio: the boss key Ctrl+Shift+F12 is held by another program; running without it\n"},
+        {HotKeyResult::Failed, key,
+         "lumio: the boss key Ctrl+Shift+F12 could not be set up on this system; running "
+         "without it\n"},
+        {HotKeyResult::Registered, key, ""},
+        {HotKeyResult::Unsupported, key, ""},
+        {HotKeyResult::Unsupported, std::nullopt, ""}, // --boss-key none
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(BossKey::ConsoleText(c.result, c.key), c.line);
+    }
+}
+
 TEST_F(BossKeyTest, NoneAndUnsupportedSayNothing) {
     EXPECT_EQ(bossKey.Start(std::nullopt), HotKeyResult::Unsupported);
     EXPECT_THAT(log.Take(), IsEmpty()) << "--boss-key none asks for nothing";
@@ -183,11 +236,21 @@ TEST_F(BossKeyTest, StartingAgainReplacesTheKey) {
 
 TEST_F(BossKeyTest, AWindowThatFailsToShowOrHideIsNotReported) {
     bossKey.Start(BossKey::kDefault);
+    log.Take();
     form.failShowHide = true;
     form.visible = true;
     EXPECT_NO_THROW(hotKeys.Press());
     form.visible = false;
     EXPECT_NO_THROW(hotKeys.Press());
+    // Each press asked for its change, and nothing was said about the failures.
+    EXPECT_THAT(log.Take(), ElementsAre("Hide failed", "Show failed"));
+    EXPECT_FALSE(form.visible);
+    // The key stays: once the window can, the next press shows it.
+    EXPECT_TRUE(bossKey.active());
+    form.failShowHide = false;
+    ASSERT_TRUE(hotKeys.Press());
+    EXPECT_THAT(log.Take(), ElementsAre("Show"));
+    EXPECT_TRUE(form.visible);
 }
 
 TEST(BossKeyLifetime, GoingAwayGivesTheKeyBack) {

@@ -41,6 +41,37 @@ TEST(CommandLine, ActionsAndFile) {
     }
 }
 
+TEST(CommandLine, ToolkitOptionsAreSkippedOnlyWhereTheToolkitReadsThem) {
+    struct Case {
+        std::vector<std::string> args;
+        ToolkitOptions toolkit;
+        Action action;
+        std::optional<std::size_t> fileAt;
+    };
+    const Case cases[] = {
+        {{"-style", "book.txt"}, ToolkitOptions::Qt, Action::Run, std::nullopt},
+        {{"-style", "fusion", "book.txt"}, ToolkitOptions::Qt, Action::Run, 2},
+        // Without Qt nothing takes -style, and it must not eat the file after it.
+        {{"-style", "book.txt"}, ToolkitOptions::None, Action::Error, std::nullopt},
+        {{"-display", ":1", "book.txt"}, ToolkitOptions::None, Action::Error, std::nullopt},
+        {{"book.txt"}, ToolkitOptions::None, Action::Run, 0},
+        {{"--speed", "3", "--", "-style"}, ToolkitOptions::None, Action::Run, 3},
+        {{"--boss-key", "none", "--start", "2", "a.txt"}, ToolkitOptions::None, Action::Run, 4},
+        {{"--speed", "3"}, ToolkitOptions::None, Action::Run, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = ParseCommandLine(c.args, c.toolkit);
+        const std::string shown = ::testing::PrintToString(c.args);
+        EXPECT_EQ(line.action, c.action) << shown << ": " << line.error;
+        EXPECT_EQ(line.fileAt, c.fileAt) << shown;
+        if (c.fileAt) {
+            EXPECT_EQ(line.file, c.args[*c.fileAt]) << shown;
+        }
+    }
+    EXPECT_EQ(ParseCommandLine({"-style", "book.txt"}, ToolkitOptions::None).error,
+              "unknown option -style");
+}
+
 TEST(CommandLine, SliderValues) {
     struct Case {
         std::vector<std::string> args;

@@ -183,9 +183,18 @@ TEST_F(MainMsgWindowTest, TrayLeftShowsRightHidesOthersDoNothing) {
 }
 
 TEST_F(MainMsgWindowTest, TrayCallbackIgnoresFailures) {
+    log.Take();
     form.failShowHide = true;
     EXPECT_NO_THROW(window.Form_MouseMove(1, 0, 0, 0));
     EXPECT_NO_THROW(window.Form_MouseMove(2, 0, 0, 0));
+    // Each click asked for its change and nothing else happened: no message, no retry.
+    EXPECT_THAT(log.Take(), ElementsAre("Show failed", "Hide failed"));
+    EXPECT_FALSE(form.visible);
+    // The next click works once the window can.
+    form.failShowHide = false;
+    window.Form_MouseMove(1, 0, 0, 0);
+    EXPECT_THAT(log.Take(), ElementsAre("Show"));
+    EXPECT_TRUE(form.visible);
 }
 
 TEST_F(MainMsgWindowTest, PinToggleFollowsTheTable) {

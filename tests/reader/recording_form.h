@@ -33,6 +33,7 @@ public:
     }
     void Show() override {
         if (failShowHide) {
+            log_.Add("Show failed");
             throw std::runtime_error("no window");
         }
         visible = true;
@@ -40,6 +41,7 @@ public:
     }
     void Hide() override {
         if (failShowHide) {
+            log_.Add("Hide failed");
             throw std::runtime_error("no window");
         }
         visible = false;

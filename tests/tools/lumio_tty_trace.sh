@@ -90,13 +90,25 @@ TABLE
 long=""
 while [ ${#long} -lt 9998 ]; do long+="The quick brown fox jumps over the lazy dog. "; done
 printf '%s' "${long:0:9998}" >"$work/long.txt"
-for v in 0 1 2 3 4 5 6 7 8 9 10; do
-    pos="$(awk -v v="$v" 'BEGIN { printf "%.0f", 10000 / (10 - (v - 0.1)) }')"
-    interval=$((404 - 40 * v))
+# value|position in 10000 characters|interval in ms (10000 / (10.1 - v) and 404 - 40v,
+# rounded halves to even, worked out apart from the program)
+while IFS='|' read -r v pos interval; do
     printf '{"length":10000,"pos":%s,"interval":%s}\n' "$pos" "$interval" >"$work/slider.expected"
     expect_trace "sliders at $v" "$work/slider.expected" --speed "$v" --start "$v" --trace 0 \
         "$work/long.txt"
-done
+done <<'TABLE'
+0|990|404
+1|1099|364
+2|1235|324
+3|1408|284
+4|1639|244
+5|1961|204
+6|2439|164
+7|3226|124
+8|4762|84
+9|9091|44
+10|100000|4
+TABLE
 {
     echo '{"length":10000,"pos":100000,"interval":200}'
     tick 1 100001 '' null false

@@ -1,6 +1,7 @@
 #include "button/render/gradient.h"
 #include "platform/errors.h"
 
+#include <array>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -72,32 +73,67 @@ TEST(DrawGradient, TopBytesOfTheColoursAreDropped) {
     EXPECT_EQ(a.bitmap(), b.bitmap());
 }
 
-// Every pixel of every direction, straight from the definition: entry i of
-// N = n + 1 has channel first + i * (second - first) / n.
+// Every pixel of a 4 x 3 area at (1, 1) for each direction, from (10, 200, 33) to
+// (251, 4, 36): green falls by 196 over n steps, so its fractions truncate toward zero
+// (-196 / 3 gives -65, not -66). The ramps, entry by entry:
+//   horizontal, n = 3: (10,200,33) (90,135,34) (170,70,35) (251,4,36)
+//   vertical, n = 2:   (10,200,33) (130,102,34) (251,4,36)
+//   diagonals, n = 5:  (10,200,33) (58,161,33) (106,122,34) (154,83,34) (202,44,35)
+//                      (251,4,36)
 TEST(DrawGradient, EveryDirectionFollowsItsRampPixelByPixel) {
-    const OleColor from = Rgb(10, 200, 33);
-    const OleColor to = Rgb(250, 5, 34);
-    const std::int32_t x0 = 2, y0 = 1, w = 7, h = 5;
+    using Rows = std::array<std::array<Pixel, 4>, 3>;
+    const Rows want[4] = {
+        {{{0xFF0AC821u, 0xFF5A8722u, 0xFFAA4623u, 0xFFFB0424u},
+          {0xFF0AC821u, 0xFF5A8722u, 0xFFAA4623u, 0xFFFB0424u},
+          {0xFF0AC821u, 0xFF5A8722u, 0xFFAA4623u, 0xFFFB0424u}}},
+        {{{0xFF0AC821u, 0xFF0AC821u, 0xFF0AC821u, 0xFF0AC821u},
+          {0xFF826622u, 0xFF826622u, 0xFF826622u, 0xFF826622u},
+          {0xFFFB0424u, 0xFFFB0424u, 0xFFFB0424u, 0xFFFB0424u}}},
+        {{{0xFF0AC821u, 0xFF3AA121u, 0xFF6A7A22u, 0xFF9A5322u},
+          {0xFF3AA121u, 0xFF6A7A22u, 0xFF9A5322u, 0xFFCA2C23u},
+          {0xFF6A7A22u, 0xFF9A5322u, 0xFFCA2C23u, 0xFFFB0424u}}},
+        {{{0xFF6A7A22u, 0xFF9A5322u, 0xFFCA2C23u, 0xFFFB0424u},
+          {0xFF3AA121u, 0xFF6A7A22u, 0xFF9A5322u, 0xFFCA2C23u},
+          {0xFF0AC821u, 0xFF3AA121u, 0xFF6A7A22u, 0xFF9A5322u}}},
+    };
     for (std::int32_t d = 0; d < 4; ++d) {
-        Surface s = MakeSurface(12, 8);
-        DrawGradient(s, x0, y0, w, h, from, to, static_cast<GradientDirection>(d));
-        const std::int32_t n = (d == 0 ? w : d == 1 ? h : w + h - 1) - 1;
-        for (std::int32_t y = 0; y < 8; ++y) {
-            for (std::int32_t x = 0; x < 12; ++x) {
-                const bool inside = x >= x0 && x < x0 + w && y >= y0 && y < y0 + h;
-                if (!inside) {
-                    ASSERT_EQ(s.bitmap().at(x, y), kBg) << d << " " << x << "," << y;
-                    continue;
-                }
-                const std::int32_t ax = x - x0, ay = y - y0;
-                const std::int32_t i = d == 0   ? ax
-                                       : d == 1 ? ay
-                                       : d == 2 ? ax + ay
-                                                : ax + (h - 1 - ay);
-                auto ch = [&](std::int32_t a, std::int32_t b) { return a + i * (b - a) / n; };
-                const OleColor want = Rgb(ch(10, 250), ch(200, 5), ch(33, 34));
-                ASSERT_EQ(s.bitmap().at(x, y), ToPixel(want)) << d << " " << x << "," << y;
+        Surface s = MakeSurface(6, 5);
+        DrawGradient(s, 1, 1, 4, 3, Rgb(10, 200, 33), Rgb(251, 4, 36),
+                     static_cast<GradientDirection>(d));
+        for (std::int32_t y = 0; y < 5; ++y) {
+            for (std::int32_t x = 0; x < 6; ++x) {
+                const bool inside = x >= 1 && x < 5 && y >= 1 && y < 4;
+                const Pixel expected = inside ? want[d][y - 1][x - 1] : kBg;
+                EXPECT_EQ(s.bitmap().at(x, y), expected) << d << " " << x << "," << y;
             }
+        }
+    }
+}
+
+// Cut at the top, a diagonal shows the rows below the cut as they are in the whole
+// gradient. A 3 x 4 area at y = -2 from black to (60, 120, 180): entry i is
+// (12i, 24i, 36i), and only the area's rows 2 and 3 are on the surface.
+TEST(DrawGradient, DiagonalsCutAtTheTopKeepTheRowsBelowTheCut) {
+    const auto entry = [](std::uint32_t i) {
+        return 0xFF000000u | ((12 * i) << 16) | ((24 * i) << 8) | (36 * i);
+    };
+    struct Case {
+        GradientDirection direction;
+        std::array<std::array<std::uint32_t, 3>, 2> entries; // per surface row
+    };
+    const Case cases[] = {
+        {GradientDirection::DiagonalDown, {{{2, 3, 4}, {3, 4, 5}}}}, // entry x + y
+        {GradientDirection::DiagonalUp, {{{1, 2, 3}, {0, 1, 2}}}},   // entry x + (3 - y)
+    };
+    for (const Case& c : cases) {
+        Surface s = MakeSurface(4, 2);
+        DrawGradient(s, 0, -2, 3, 4, Rgb(0, 0, 0), Rgb(60, 120, 180), c.direction);
+        for (std::int32_t y = 0; y < 2; ++y) {
+            for (std::int32_t x = 0; x < 3; ++x) {
+                EXPECT_EQ(s.bitmap().at(x, y), entry(c.entries[y][x]))
+                    << static_cast<int>(c.direction) << " " << x << "," << y;
+            }
+            EXPECT_EQ(s.bitmap().at(3, y), kBg);
         }
     }
 }

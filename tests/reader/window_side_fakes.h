@@ -1,0 +1,82 @@
+#pragma once
+
+#include "fake_controls.h"
+#include "platform/key_names.h"
+#include "platform/utf.h"
+#include "reader/hot_key_service.h"
+#include "reader/main_msg_window.h"
+
+#include <functional>
+#include <string>
+
+namespace lumio::testing {
+
+// The desktop's hot keys: answers what the test says, logs every call, and presses the
+// registered key on request.
+class RecordingHotKeys : public HotKeyService {
+public:
+    explicit RecordingHotKeys(CallLog& log) : log_(log) {}
+    HotKeyResult Register(const HotKey& key, std::function<void()> pressed) override {
+        log_.Add("Register(" + HotKeyName(key) + ")");
+        if (answer == HotKeyResult::Registered) {
+            pressed_ = std::move(pressed);
+        }
+        return answer;
+    }
+    void Unregister() override {
+        log_.Add("Unregister");
+        pressed_ = nullptr;
+    }
+    bool Press() {
+        if (!pressed_) {
+            return false;
+        }
+        pressed_();
+        return true;
+    }
+
+    HotKeyResult answer = HotKeyResult::Registered;
+
+private:
+    CallLog& log_;
+    std::function<void()> pressed_;
+};
+
+class RecordingNotice : public Notice {
+public:
+    explicit RecordingNotice(CallLog& log) : log_(log) {}
+    void Tell(std::u16string_view text, std::u16string_view title) override {
+        log_.Add("Notice(" + ToUtf8(title) + "," + ToUtf8(text) + ")");
+    }
+
+private:
+    CallLog& log_;
+};
+
+class Pin : public CaptionedButton {
+public:
+    std::u16string Caption() const override { return caption; }
+    void SetCaption(std::u16string c) override { caption = std::move(c); }
+    void SetToolTipText(std::u16string) override {}
+    std::u16string caption = u"5";
+};
+
+class NoDrops : public DropTarget {
+public:
+    void SetOLEDropMode(std::int32_t) override {}
+};
+class NoSlider : public SliderSetter {
+public:
+    void SetValue(std::int32_t) override {}
+};
+class NoTray : public NotifyArea {
+public:
+    bool Shell_NotifyIcon(std::int32_t, const TrayIconData&) override { return true; }
+};
+class NoShell : public Shell {
+public:
+    void ShellExecute(WindowHandle, std::u16string_view, std::u16string_view, std::u16string_view,
+                      std::u16string_view, std::int32_t) override {}
+};
+
+} // namespace lumio::testing

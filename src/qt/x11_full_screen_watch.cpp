@@ -11,7 +11,7 @@
 namespace lumio {
 
 X11FullScreenWatch::X11FullScreenWatch(QWidget& strip) : strip_(strip) {
-    poll_.setInterval(kPollMs);
+    poll_.setInterval(kFullScreenPollMs);
     QObject::connect(&poll_, &QTimer::timeout, &poll_, [this] { LookAndTell(); });
     // A burst of events (a window manager says several states at once) makes one look.
     soon_.setSingleShot(true);

@@ -13,9 +13,9 @@ namespace lumio {
 // Looks at the X11 desktop for the auto-hide rule: the active window (_NET_ACTIVE_WINDOW),
 // whether it is full screen (_NET_WM_STATE_FULLSCREEN), its place and frame, its type,
 // the monitors and the strip. It looks again when the root window says the active window
-// changed and when the active window's state, frame or place changes, and once a second
-// besides, for whatever no event tells (a monitor plugged in, a window manager that says
-// nothing). Off X11 it never starts.
+// changed and when the active window's state, frame or place changes, and every
+// kFullScreenPollMs besides, for whatever no event tells (a monitor plugged in, a window
+// manager that says nothing). Off X11 it never starts.
 class X11FullScreenWatch : public QAbstractNativeEventFilter {
 public:
     explicit X11FullScreenWatch(QWidget& strip);
@@ -36,8 +36,6 @@ public:
     void BringStripForward();
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
-
-    static constexpr int kPollMs = 1000;
 
 private:
     void LookSoon();

@@ -28,6 +28,11 @@ struct ScreenState {
     bool presentation = false; // the system is set for a presentation: every monitor is held
 };
 
+// How often the desktop is looked at besides the looks its events ask for: for what no
+// event tells (a monitor plugged in, the shell's presentation state, a desktop that sends
+// no such events at all), so the strip still steps aside well within a second.
+inline constexpr int kFullScreenPollMs = 500;
+
 // What the full-screen window over the strip's monitor is called when the system's
 // presentation mode, not one window, holds the screen.
 inline constexpr std::uint64_t kPresentationHolder = ~std::uint64_t{0};

@@ -18,6 +18,11 @@ mapped() { e2e_mapped; }
 hidden() { ! e2e_mapped; }
 full() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_FULLSCREEN; }
 not_full() { ! full "$1"; }
+# The strip's light-blue title band on the screen (needs WX, WY): it is drawn, not only mapped.
+strip_drawn() {
+    e2e_shot after
+    [ "$(e2e_pixel "$E2E_SHOTS/after.png" $((WX + 385)) $((WY + 22)))" = "179,215,255" ]
+}
 last_stacked() {
     local stacking
     stacking="$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //' | tr -d ' ')"
@@ -85,6 +90,8 @@ ms=$(e2e_took_ms 5000 mapped) && e2e_pass "leaving full screen shows the strip (
     e2e_fail "not shown again"
 e2e_wait_for 5 topmost && e2e_pass "still above the others" ||
     e2e_fail "not topmost: $(xprop -id "$E2E_WINDOW" _NET_WM_STATE)"
+e2e_wait_for 5 strip_drawn && e2e_pass "and drawn on the screen" ||
+    e2e_fail "mapped but not on the screen (see after.png)"
 sleep 0.5
 e2e_window_pos
 e2e_shot after

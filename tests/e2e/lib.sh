@@ -239,21 +239,3 @@ e2e_tray_icon() {
 e2e_visible() {
     xdotool search --onlyvisible --name '^Lumio V3$' >/dev/null 2>&1
 }
-
-# Whether the reader's window is mapped: one request to the server, quicker than a
-# search, so times taken with it are the program's.
-e2e_mapped() {
-    xwininfo -id "$E2E_WINDOW" 2>/dev/null | grep -q IsViewable
-}
-
-# Milliseconds until the command after the limit succeeds; fails past the limit ($1 ms).
-e2e_took_ms() {
-    local limit="$1" start
-    shift
-    start=$(date +%s%3N)
-    until "$@"; do
-        (($(date +%s%3N) - start > limit)) && return 1
-        sleep 0.01
-    done
-    echo $(($(date +%s%3N) - start))
-}

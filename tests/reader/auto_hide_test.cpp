@@ -88,7 +88,7 @@ struct Case {
     bool topmost;
 };
 
-class AutoHideTable : public ::testing::TestWithParam<Case> {
+class AutoHideTable : public ::testing::TestWithParam<Case>, protected StripWithBossKey<ToldForm> {
 protected:
     void SetUp() override {
         form.told = &autoHide;
@@ -122,19 +122,7 @@ protected:
         }
     }
 
-    CallLog log;
-    ToldForm form{log};
-    FakeTimer timer{log};
     AutoHide autoHide{form, [this] { return form.visible; }, [this] { log.Add("BringForward"); }};
-    RecordingHotKeys hotKeys{log};
-    RecordingNotice notice{log};
-    BossKey bossKey{{form, [this] { return form.visible; }, hotKeys, notice}};
-    NoDrops drops;
-    NoSlider slider;
-    Pin pin;
-    NoTray tray;
-    NoShell shell;
-    MainMsgWindow window{{form, drops, timer, slider, pin, tray, shell, 1, u""}};
 };
 
 TEST_P(AutoHideTable, HidesAndShowsOnlyWhatItHid) {

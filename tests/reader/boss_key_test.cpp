@@ -14,23 +14,7 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-class BossKeyTest : public ::testing::Test {
-protected:
-    CallLog log;
-    RecordingForm form{log};
-    FakeTimer timer{log};
-    RecordingHotKeys hotKeys{log};
-    RecordingNotice notice{log};
-    BossKey bossKey{{form, [this] { return form.visible; }, hotKeys, notice}};
-
-    // The window side, for the tray and the pin as the boss key meets them.
-    NoDrops drops;
-    NoSlider slider;
-    Pin pin;
-    NoTray tray;
-    NoShell shell;
-    MainMsgWindow window{{form, drops, timer, slider, pin, tray, shell, 1, u""}};
-};
+class BossKeyTest : public ::testing::Test, protected StripWithBossKey<RecordingForm> {};
 
 TEST_F(BossKeyTest, TheDefaultKeyIsCtrlAltH) {
     EXPECT_EQ(BossKey::kDefault, ParseHotKey("ctrl+alt+h").key);

@@ -3,6 +3,7 @@
 #include "fake_controls.h"
 #include "platform/key_names.h"
 #include "platform/utf.h"
+#include "reader/boss_key.h"
 #include "reader/hot_key_service.h"
 #include "reader/main_msg_window.h"
 
@@ -77,6 +78,26 @@ class NoShell : public Shell {
 public:
     void ShellExecute(WindowHandle, std::u16string_view, std::u16string_view, std::u16string_view,
                       std::u16string_view, std::int32_t) override {}
+};
+
+// The strip with its window side and the boss key, as a test meets them: `Form` is the
+// recording top-level window (or one derived from it).
+template <typename Form>
+struct StripWithBossKey {
+    CallLog log;
+    Form form{log};
+    FakeTimer timer{log};
+    RecordingHotKeys hotKeys{log};
+    RecordingNotice notice{log};
+    BossKey bossKey{{form, [this] { return form.visible; }, hotKeys, notice}};
+
+    // The window side, for the tray and the pin as the boss key meets them.
+    NoDrops drops;
+    NoSlider slider;
+    Pin pin;
+    NoTray tray;
+    NoShell shell;
+    MainMsgWindow window{{form, drops, timer, slider, pin, tray, shell, 1, u""}};
 };
 
 } // namespace lumio::testing

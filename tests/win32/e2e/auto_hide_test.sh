@@ -5,6 +5,7 @@
 # a tray hide before is kept; with --no-auto-hide the strip stays up.
 set -uo pipefail
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../../e2e/full_screen_checks.sh"
 win_init "$1" "$2"
 e2e_start_desktop
 win_prefix
@@ -12,15 +13,8 @@ full_screen="$E2E_BUILD/lumio_full_screen_window.exe"
 tray_click="$E2E_BUILD/lumio_tray_click.exe"
 [ -f "$full_screen" ] && [ -f "$tray_click" ] || { echo "FAIL: the test programs are not built"; exit 1; }
 
-hidden() { ! e2e_mapped; }
 above() { xprop -id "$E2E_WINDOW" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 said_shown() { grep -q shown "$E2E_WORK/full.out"; }
-# The strip's light-blue title band on the screen (needs WX, WY): it is drawn, not only mapped.
-strip_drawn() {
-    e2e_shot after
-    [ "$(e2e_pixel "$E2E_SHOTS/after.png" $((WX + 385)) $((WY + 22)))" = "179,215,255" ]
-}
-
 # Starts the full-screen program and waits until it says its window is up.
 open_full_screen() {
     "$WIN_LOADER" "$full_screen" >"$E2E_WORK/full.out" 2>&1 &
@@ -42,37 +36,20 @@ e2e_window_pos
 
 # --- A borderless window covering the screen, in front: the strip steps aside.
 open_full_screen || e2e_fail "the full-screen program did not start"
-if ms=$(e2e_took_ms 5000 hidden); then
-    ((ms <= 1000)) && e2e_pass "a full-screen window hides the strip ($ms ms)" ||
-        e2e_fail "hidden only after $ms ms"
-else
-    e2e_fail "the strip stays over a full-screen window"
-fi
-sleep 0.5
-e2e_shot full-screen
-[ "$(e2e_pixel "$E2E_SHOTS/full-screen.png" $((WX + 300)) $((WY + 10)))" = "255,255,255" ] &&
-    e2e_pass "the full-screen window shows where the strip was" ||
-    e2e_fail "the strip's place shows $(e2e_pixel "$E2E_SHOTS/full-screen.png" $((WX + 300)) $((WY + 10)))"
-sleep 1.5
-hidden && e2e_pass "it stays hidden while the window is there" || e2e_fail "shown again by itself"
+e2e_steps_aside_for "a borderless window covering the screen"
 
 # --- Closing it shows the strip again, above the others.
 close_full_screen
-ms=$(e2e_took_ms 5000 e2e_mapped) && e2e_pass "closing it shows the strip ($ms ms)" ||
-    e2e_fail "not shown again"
-e2e_wait_for 5 above && e2e_pass "still above the others" ||
-    e2e_fail "not above: $(xprop -id "$E2E_WINDOW" _NET_WM_STATE)"
-e2e_wait_for 5 strip_drawn && e2e_pass "and drawn on the screen" ||
-    e2e_fail "mapped but not on the screen (see after.png)"
+e2e_comes_back_after "closing it" above
 
 # --- A tray hide before is kept.
 "$WIN_LOADER" "$tray_click" right >/dev/null 2>&1
-e2e_wait_for 5 hidden || e2e_fail "the tray did not hide it"
+e2e_wait_for 5 e2e_unmapped || e2e_fail "the tray did not hide it"
 open_full_screen
 sleep 1.5
 close_full_screen
 sleep 1.5
-hidden && e2e_pass "a tray hide before the full-screen window is kept" ||
+e2e_unmapped && e2e_pass "a tray hide before the full-screen window is kept" ||
     e2e_fail "closing the full-screen window undid the tray's hide"
 "$WIN_LOADER" "$tray_click" left >/dev/null 2>&1
 e2e_wait_for 5 e2e_mapped && e2e_pass "the tray shows it again" || e2e_fail "the tray does not show it"

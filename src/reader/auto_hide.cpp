@@ -9,7 +9,8 @@ AutoHide::AutoHide(FormWindow& form, std::function<bool()> shown,
     : form_(form), shown_(std::move(shown)), bringForward_(std::move(bringForward)) {}
 
 void AutoHide::Seen(const ScreenState& screen) {
-    if (!screen.front.ours) {
+    // The system's presentation mode holds the screen whichever window is in front.
+    if (!screen.front.ours || screen.presentation) {
         Held(FullScreenOverStrip(screen));
     }
 }

@@ -23,9 +23,9 @@ public:
              std::function<void()> bringForward = nullptr);
 
     // A look at the desktop, as often as the caller likes: only changes count. A look
-    // with one of the program's own windows in front changes nothing: the strip shown
-    // over a full-screen window may take the focus, and giving it back to that window
-    // does not make it the next one.
+    // with one of the program's own windows in front changes nothing (the system's
+    // presentation mode aside): the strip shown over a full-screen window may take the
+    // focus, and giving it back to that window does not make it the next one.
     void Seen(const ScreenState& screen);
     // The same with the verdict already drawn: the full-screen window over the strip's
     // monitor (0: none).

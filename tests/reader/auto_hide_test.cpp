@@ -227,6 +227,22 @@ TEST(AutoHide, AWindowThatFailsToShowAgainIsLeftAlone) {
     EXPECT_THAT(log.Take(), ElementsAre("Hide")) << "the strip is hidden: nothing to hide";
 }
 
+TEST(AutoHide, PresentationModeCountsWhateverWindowIsInFront) {
+    CallLog log;
+    RecordingForm form{log};
+    form.visible = true;
+    AutoHide autoHide{form, [&form] { return form.visible; }};
+    ScreenState screen = OwnWindow();
+    screen.presentation = true;
+    autoHide.Seen(screen);
+    EXPECT_EQ(autoHide.holder(), kPresentationHolder);
+    screen.front.ours = false; // the focus goes elsewhere: the same presentation
+    autoHide.Seen(screen);
+    screen.presentation = false;
+    autoHide.Seen(screen);
+    EXPECT_THAT(log.Take(), ElementsAre("Hide", "Show"));
+}
+
 TEST(AutoHide, ItsOwnShowsAndHidesAreNotTakenForTheUsers) {
     CallLog log;
     ToldForm form{log};

@@ -2,12 +2,14 @@
 #include "qt/qt_notice.h"
 #include "qt/qt_strings.h"
 #include "qt/reader_window.h"
+#include "qt/x11_full_screen_watch.h"
 #include "qt/x11_hot_key.h"
+#include "quit_on_signal.h"
+#include "reader/auto_hide.h"
 #include "reader/boss_key.h"
 #include "reader/command_line.h"
 #include "reader/lumio_version.h"
 #include "reader/slider_moves.h"
-#include "quit_on_signal.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -115,7 +117,17 @@ int main(int argc, char** argv) {
                      "lumio: the boss key %s is held by another program; running without it\n",
                      lumio::HotKeyName(*command.bossKey).c_str());
     }
+    lumio::X11FullScreenWatch fullScreen(window);
+    lumio::AutoHide autoHide(
+        window, [&window] { return window.wantsVisible(); },
+        [&fullScreen] { fullScreen.BringStripForward(); });
+    window.onShowHide = [&autoHide](bool shown) { autoHide.Asked(shown); };
+    if (command.autoHide) {
+        fullScreen.Start([&autoHide](const lumio::ScreenState& screen) { autoHide.Seen(screen); });
+    }
     const int status = QApplication::exec();
+    fullScreen.Stop();
+    window.onShowHide = nullptr;
     bossKey.Stop();
     if (std::getenv("LUMIO_STATS") != nullptr) {
         ReportTimings(window, startupNs);

@@ -287,11 +287,17 @@ void ReaderWindow::ApplyWindowStates() {
 void ReaderWindow::Show() {
     wantVisible_ = true;
     ScheduleVisibility();
+    if (onShowHide) {
+        onShowHide(true);
+    }
 }
 
 void ReaderWindow::Hide() {
     wantVisible_ = false;
     ScheduleVisibility();
+    if (onShowHide) {
+        onShowHide(false);
+    }
 }
 
 void ReaderWindow::ScheduleVisibility() {

@@ -22,6 +22,7 @@
 #include <QImage>
 #include <QRegion>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -78,6 +79,8 @@ public:
     bool topmost() const { return topmost_; }
     // Shown, or asked to be and about to be (showing and hiding take effect queued).
     bool wantsVisible() const { return wantVisible_; }
+    // Told of every show and hide asked of the window, whoever asks (tray, pin, boss key).
+    std::function<void(bool shown)> onShowHide;
     ReaderTimings timings() const;
     // Brings the shape up to date now instead of after the next paint.
     void UpdateShapeNow();

@@ -44,14 +44,19 @@ void BossKey::Stop() {
 }
 
 void BossKey::Pressed() {
-    // As from the tray: a failure to show or hide is not reported.
+    ShowOrHideStrip(parts_.form, !parts_.shown());
+}
+
+bool ShowOrHideStrip(FormWindow& form, bool show) {
     try {
-        if (parts_.shown()) {
-            parts_.form.Hide();
+        if (show) {
+            form.Show();
         } else {
-            parts_.form.Show();
+            form.Hide();
         }
+        return true;
     } catch (...) {
+        return false;
     }
 }
 

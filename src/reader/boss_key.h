@@ -53,4 +53,8 @@ private:
     bool active_ = false;
 };
 
+// Shows or hides the strip as the tray's clicks do: the pin state stays as it is, and a
+// window that fails to show or hide is not reported. Answers whether it went through.
+bool ShowOrHideStrip(FormWindow& form, bool show);
+
 } // namespace lumio

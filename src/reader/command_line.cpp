@@ -114,6 +114,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, ToolkitOption
             return Only(CommandLine::Action::Help);
         } else if (!onlyFiles && arg == "--version") {
             return Only(CommandLine::Action::Version);
+        } else if (!onlyFiles && arg == "--no-auto-hide") {
+            result.autoHide = false;
         } else if (!onlyFiles && TakesValue(arg)) {
             if (i + 1 >= args.size()) {
                 return Failed(arg + " needs a value");
@@ -150,6 +152,9 @@ std::string HelpText() {
            "                       or alt+grave: modifiers ctrl, alt, shift, win (super)\n"
            "                       and one key, in any case\n"
            "      --boss-key none  no boss key\n"
+           "      --no-auto-hide   stay up over full-screen windows: without it the strip\n"
+           "                       hides while a full-screen window or a presentation is\n"
+           "                       in front on its monitor, and comes back after\n"
            "  -h, --help           show this help and exit\n"
            "      --version        show the version and exit\n"
            "\n"

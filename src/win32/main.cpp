@@ -1,10 +1,12 @@
 // lumio.exe: the reader window as a Windows program.
+#include "reader/auto_hide.h"
 #include "reader/boss_key.h"
 #include "reader/command_line.h"
 #include "reader/slider_moves.h"
 #include "win32/reader_window.h"
 #include "win32/wide.h"
 #include "win32/win_command_line.h"
+#include "win32/win_full_screen_watch.h"
 
 #include <chrono>
 #include <cstdio>
@@ -89,6 +91,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         if (!keyNote.empty()) {
             Print(keyNote, STD_ERROR_HANDLE);
         }
+        lumio::WinFullScreenWatch fullScreen(window.window());
+        lumio::AutoHide autoHide(window, [&window] { return window.wantsVisible(); });
+        window.onShowHide = [&autoHide](bool shown) { autoHide.Asked(shown); };
+        if (command.autoHide) {
+            fullScreen.Start(
+                [&autoHide](const lumio::ScreenState& screen) { autoHide.Seen(screen); });
+        }
         MSG msg;
         while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
             if (window.PreTranslate(msg)) {
@@ -98,6 +107,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             ::DispatchMessageW(&msg);
         }
         status = static_cast<int>(msg.wParam);
+        fullScreen.Stop();
+        window.onShowHide = nullptr;
         bossKey.Stop();
         if (::GetEnvironmentVariableW(L"LUMIO_STATS", nullptr, 0) != 0) {
             ReportTimings(window, startNs);

@@ -327,12 +327,18 @@ void ReaderWindow::Show() {
     if (!visibilityQueued_) {
         visibilityQueued_ = ::PostMessageW(hwnd_, kApplyVisibility, 0, 0) != FALSE;
     }
+    if (onShowHide) {
+        onShowHide(true);
+    }
 }
 
 void ReaderWindow::Hide() {
     wantVisible_ = false;
     if (!visibilityQueued_) {
         visibilityQueued_ = ::PostMessageW(hwnd_, kApplyVisibility, 0, 0) != FALSE;
+    }
+    if (onShowHide) {
+        onShowHide(false);
     }
 }
 

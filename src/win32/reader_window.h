@@ -17,6 +17,7 @@
 #include "win32/win_shell.h"
 #include "win32/win_timer.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -67,6 +68,8 @@ public:
     SliderSetter& slider2() const { return *slider(kStartSliderName); }
     // Whether the strip is shown, or asked to be shown and about to be.
     bool wantsVisible() const { return wantVisible_; }
+    // Told of every show and hide asked of the window, whoever asks (tray, pin, boss key).
+    std::function<void(bool shown)> onShowHide;
     // The keys for the whole desktop, registered on this window.
     WinHotKeys& hotKeys() { return *hotKeys_; }
     ReaderTimings timings() const;

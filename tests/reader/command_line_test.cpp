@@ -165,5 +165,31 @@ TEST(CommandLine, Texts) {
     EXPECT_NE(std::string(LUMIO_VERSION), "");
 }
 
+TEST(CommandLine, NoAutoHide) {
+    struct Case {
+        std::vector<std::string> args;
+        bool autoHide;
+        std::string file;
+    };
+    const Case cases[] = {
+        {{}, true, ""},
+        {{"a.txt"}, true, "a.txt"},
+        {{"--no-auto-hide"}, false, ""},
+        {{"a.txt", "--no-auto-hide"}, false, "a.txt"},
+        {{"--no-auto-hide", "--no-auto-hide", "--speed", "3"}, false, ""},
+        {{"--", "--no-auto-hide"}, true, "--no-auto-hide"}, // a file of that name
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = ParseCommandLine(c.args);
+        const std::string shown = ::testing::PrintToString(c.args);
+        ASSERT_EQ(line.action, Action::Run) << shown << ": " << line.error;
+        EXPECT_EQ(line.autoHide, c.autoHide) << shown;
+        EXPECT_EQ(line.file, c.file) << shown;
+    }
+    EXPECT_EQ(ParseCommandLine({"--no-auto-hide=yes"}).action, Action::Error);
+    EXPECT_EQ(ParseCommandLine({"--no-autohide"}).error, "unknown option --no-autohide");
+    EXPECT_NE(HelpText().find("--no-auto-hide"), std::string::npos);
+}
+
 } // namespace
 } // namespace lumio

@@ -190,5 +190,44 @@ TEST_F(ReaderWindowScaleTest, ToolTipsTakeTheFontOfTheWindowsResolution) {
     ::DeleteObject(atSystem);
 }
 
+// The side of an icon's colour image, 0 for none.
+int IconSide(HICON icon) {
+    ICONINFO info{};
+    if (!icon || !::GetIconInfo(icon, &info)) {
+        return 0;
+    }
+    BITMAP bitmap{};
+    ::GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+TEST(ProgramIcon, IsLoadedAtTheSizeOfTheResolution) {
+    struct Row {
+        std::int32_t dpi;
+        int metric;
+        int side;
+    };
+    // 16 to 128 pixels are in the .ico; 20 and 40 are shrunk from a larger image.
+    const Row rows[] = {
+        {96, SM_CXSMICON, 16},  {120, SM_CXSMICON, 20}, {144, SM_CXSMICON, 24},
+        {192, SM_CXSMICON, 32}, {96, SM_CXICON, 32},    {120, SM_CXICON, 40},
+        {144, SM_CXICON, 48},   {192, SM_CXICON, 64},
+    };
+    const HINSTANCE self = ::GetModuleHandleW(nullptr);
+    const int small = SystemMetricFor(SM_CXSMICON, DisplayScale(96));
+    for (const Row& r : rows) {
+        const int side = r.side * small / 16; // a system whose small icons are not 16
+        HICON icon =
+            LoadIconForScale(self, ReaderWindow::kIconResource, r.metric, DisplayScale(r.dpi));
+        EXPECT_EQ(IconSide(icon), side) << r.dpi << " dpi, metric " << r.metric;
+        if (icon) {
+            ::DestroyIcon(icon);
+        }
+    }
+    EXPECT_EQ(LoadIconForScale(self, 999, SM_CXSMICON, DisplayScale(96)), nullptr); // no such
+}
+
 } // namespace
 } // namespace lumio

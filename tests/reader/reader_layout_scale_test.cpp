@@ -1,6 +1,10 @@
 // The reader window laid out at the display scales people use: every control where its
 // twips put it at that resolution, and no two controls brought together by rounding.
+#include "button/offscreen_host.h"
+#include "button/qxbutton.h"
+#include "platform/bitmap_font.h"
 #include "reader/main_msg_form.h"
+#include "reader/main_msg_window.h"
 #include "reader/reader_layout.h"
 
 #include <cmath>
@@ -124,6 +128,55 @@ TEST(ReaderLayoutScale, TheViewerHoldsOneLineOfItsFontAtEveryScale) {
         const std::int32_t height = viewer.geometry.bottom - viewer.geometry.top;
         EXPECT_LT(scale.FontPixels(viewer.font.size), height) << dpi;
         EXPECT_GT(scale.FontPixels(viewer.font.size) * 2, height) << dpi; // and fills it
+    }
+}
+
+// The buttons as the window loads them, drawn at each scale's size in every state: a
+// pixel of the colour key inside a button's region would be a hole in it.
+TEST(ReaderLayoutScale, NoButtonLookHasAKeyPixelAtAnyScale) {
+    const Form form = LoadMainMsgForm();
+    const BitmapFontPainter text;
+    const Pixel key = ToPixel(MainMsgWindow::kColorKey);
+    for (const std::int32_t dpi : kCommonDpis) {
+        const ReaderLayout layout = LayoutReaderWindow(form, DisplayScale(dpi));
+        for (const ReaderControl& c : layout.controls) {
+            if (c.kind != ReaderControlKind::Button) {
+                continue;
+            }
+            const Rect& g = c.geometry;
+            OffscreenHost host(static_cast<float>((g.right - g.left) * 15),
+                               static_cast<float>((g.bottom - g.top) * 15), text);
+            host.ambientBackColor = layout.backColor; // the key, as on the window
+            host.artworkFactor = DisplayScale(dpi).ArtworkFactor();
+            QxButton button(host);
+            host.Attach(&button);
+            button.Initialize();
+            button.ReadProperties(c.properties);
+            for (const std::int32_t state : {0, 1, 2}) {
+                for (const bool focus : {false, true}) {
+                    ButtonModel& m = button.model();
+                    m.mState = state;
+                    m.mHasFocus = focus;
+                    m.mParentActive = true;
+                    m.mMouseOver = state != 0;
+                    m.mLeftDown = state == 2;
+                    button.Paint();
+                    const Bitmap& pixels = host.surface().bitmap();
+                    ASSERT_TRUE(host.region().has_value());
+                    std::int32_t holes = 0;
+                    for (std::int32_t y = 0; y < pixels.height(); ++y) {
+                        for (std::int32_t x = 0; x < pixels.width(); ++x) {
+                            holes += host.region()->Contains(x, y) &&
+                                             (pixels.at(x, y) | kOpaque) == (key | kOpaque)
+                                         ? 1
+                                         : 0;
+                        }
+                    }
+                    EXPECT_EQ(holes, 0) << Name(c.name) << " at " << dpi << " dpi, state " << state
+                                        << (focus ? ", focused" : "");
+                }
+            }
+        }
     }
 }
 

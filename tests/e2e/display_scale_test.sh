@@ -9,6 +9,7 @@ set -uo pipefail
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1" "$2"
 # Room for the strip at 200 % (1300 pixels wide) at the top centre.
+# shellcheck disable=SC2034 # read by e2e_start_desktop
 E2E_SCREEN=1920x1080x24
 SCREEN_W=1920
 e2e_start_desktop

@@ -9,6 +9,7 @@ set -uo pipefail
 source "$(dirname "$0")/lib.sh"
 win_init "$1" "$2"
 # Room for the strip at 200 % (1300 pixels wide) at the top centre.
+# shellcheck disable=SC2034 # read by e2e_start_desktop
 E2E_SCREEN=1920x1080x24
 SCREEN_W=1920
 e2e_start_desktop
@@ -69,12 +70,12 @@ render() {
 
 # The screen's button against the renderer's: equal everywhere inside the region but for
 # the caption (with the focus rectangle round it), which must keep clear of the frame,
-# the highlight and the gradient's sides.
+# the highlight and the gradient's sides. same_look SHOT NAME [qxrender options]
 same_look() {
-    local shot="$1" look="$2" what="$3"
+    local shot="$1" what="$2"
     local w=$((R - L)) h=$((B - T)) margin=$((2 * dpi / 96))
     convert "$shot" -crop "${w}x${h}+$((WX + L))+$((WY + T))" +repage "$E2E_WORK/screen.png"
-    render "$E2E_WORK/look.png" "${@:4}"
+    render "$E2E_WORK/look.png" "${@:3}"
     [ -s "$E2E_WORK/look.png" ] || { e2e_fail "$what: qxrender drew nothing"; return; }
     convert "$E2E_WORK/look.png" -fill black +opaque '#ff00ff' -fill white -opaque '#ff00ff' \
         "$E2E_WORK/outside.png"
@@ -144,7 +145,7 @@ check_at() {
     # The pause button at rest, then held down (and let go off the button: no click).
     place 630 10 400 345
     local cx=$((WX + (L + R) / 2)) cy=$((WY + (T + B) / 2))
-    same_look "$E2E_SHOTS/$tag-b.png" rest "$tag-rest"
+    same_look "$E2E_SHOTS/$tag-b.png" "$tag-rest"
     # Held near its bottom edge: the tool tip that comes up under the pointer lies
     # below the button then.
     xdotool mousemove "$cx" $((WY + B - 2))
@@ -155,7 +156,7 @@ check_at() {
     xdotool mousemove $((SCREEN_W - 5)) 700
     sleep 0.2
     xdotool mouseup 1
-    same_look "$E2E_SHOTS/$tag-pressed.png" pressed "$tag-pressed" \
+    same_look "$E2E_SHOTS/$tag-pressed.png" "$tag-pressed" \
         --state 2 --left-down --mouse-over --focus
 
     # Paused with a real click, so the strip holds still for the see-through checks.

@@ -77,6 +77,8 @@ public:
     OleColor ambientBackColor = SystemColor(15);
     bool userMode = true;
     bool displayAsDefault = false;
+    // Pixels per artwork pixel, as a host on an enlarged display gives it.
+    std::int32_t artworkFactor = 1;
     std::u16string displayName = u"qxbutton1";
     FontAttributes ambientFont;
     // The parent's properties asked by name: "hWnd" and "MDIChild" (0, an ordinary
@@ -100,6 +102,7 @@ public:
     void SetAccessKeys(std::u16string keys) override { accessKeys_ = std::move(keys); }
     FontAttributes SurfaceFont() const override { return surfaceFont_; }
     const TextPainter& Text() const override { return text_; }
+    std::int32_t ArtworkFactor() const override { return artworkFactor; }
 
     // --- ControlHost ---
     float Width() const override { return width_; }

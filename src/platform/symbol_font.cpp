@@ -41,11 +41,15 @@ std::vector<std::vector<EmPoint>> SymbolPicture(char16_t c) {
 }
 
 int PixelSizeFor(double points) {
-    return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    return DisplayScale{}.FontPixels(points);
 }
 
 double SymbolEmPixels(const FontAttributes& font) {
     return PixelSizeFor(font.size);
+}
+
+double SymbolEmPixels(const FontAttributes& font, DisplayScale scale) {
+    return scale.FontPixels(font.size);
 }
 
 double DesignSpaceEm(const FontAttributes& font) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/display_scale.h"
 #include "platform/font.h"
 
 #include <span>
@@ -26,6 +27,8 @@ std::vector<std::vector<EmPoint>> SymbolPicture(char16_t c);
 
 // The symbol font's cell: as wide as it is high, one em, in pixels at 96 dots per inch.
 double SymbolEmPixels(const FontAttributes& font);
+// The same at another resolution.
+double SymbolEmPixels(const FontAttributes& font, DisplayScale scale);
 
 // A font's point size as pixels at 96 dots per inch, rounded like the platform does.
 int PixelSizeFor(double points);

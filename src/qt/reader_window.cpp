@@ -556,7 +556,7 @@ void ReaderWindow::ApplyShape() {
     // No pixel left: a mask outside the window hides all of it (an empty mask would
     // mean "no mask").
     setMask(region.isEmpty() ? QRegion(-1, -1, 1, 1) : region);
-    x11::SetInputShape(this, rects);
+    x11::MatchInputShapeToBounding(this);
 }
 
 } // namespace lumio

@@ -160,21 +160,14 @@ void CancelWindowManagerMove(QWidget* window) {
     SendMoveResize(c, Atom(c, "_NET_WM_MOVERESIZE"), window, kMoveResizeCancel, QPoint());
 }
 
-void SetInputShape(QWidget* window, const std::vector<QRect>& rects) {
+void MatchInputShapeToBounding(QWidget* window) {
     xcb_connection_t* c = Connection();
     if (!c || !window) {
         return;
     }
-    std::vector<xcb_rectangle_t> xrects;
-    xrects.reserve(rects.size());
-    for (const QRect& r : rects) {
-        xrects.push_back({static_cast<std::int16_t>(r.x()), static_cast<std::int16_t>(r.y()),
-                          static_cast<std::uint16_t>(r.width()),
-                          static_cast<std::uint16_t>(r.height())});
-    }
-    xcb_shape_rectangles(c, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT, XCB_CLIP_ORDERING_YX_BANDED,
-                         static_cast<xcb_window_t>(window->winId()), 0, 0,
-                         static_cast<std::uint32_t>(xrects.size()), xrects.data());
+    // After the mask's own request on the same connection, so the copy is of this mask.
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    xcb_shape_combine(c, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT, XCB_SHAPE_SK_BOUNDING, id, 0, 0, id);
     xcb_flush(c);
 }
 
@@ -186,7 +179,7 @@ bool Available() {
 
 void SetWindowStates(QWidget*, bool, bool, bool) {}
 
-void SetInputShape(QWidget*, const std::vector<QRect>&) {}
+void MatchInputShapeToBounding(QWidget*) {}
 
 bool StartWindowManagerMove(QWidget*, QPoint) {
     return false;

@@ -18,9 +18,11 @@ bool Available();
 // mapped.
 void SetWindowStates(QWidget* window, bool skipTaskbar, bool skipPager, bool above);
 
-// The window's input shape: pointer input outside `rects` goes to what lies below.
-// (Qt sets the bounding shape from the widget mask; the input shape is ours.)
-void SetInputShape(QWidget* window, const std::vector<QRect>& rects);
+// The window's input shape made its bounding shape: pointer input goes to what lies
+// below wherever the window shows nothing. Qt sets the bounding shape from the widget
+// mask in the screen's pixels, scaled as the window is (QT_SCALE_FACTOR, Xft.dpi); a
+// copy of it stays exact at every scale, where rectangles of our own would not.
+void MatchInputShapeToBounding(QWidget* window);
 
 // Asks the window manager to move the window with the pointer, from where the left
 // button went down (screen coordinates). False when there is no X11 window manager that

@@ -1,7 +1,5 @@
 #include "reader/reader_layout.h"
 
-#include "platform/twips.h"
-
 #include <algorithm>
 
 namespace lumio {
@@ -29,13 +27,15 @@ std::optional<ReaderControlKind> KindOf(std::string_view kind) {
     return std::nullopt;
 }
 
-ReaderControl Place(const FormControl& c, ReaderControlKind kind) {
+ReaderControl Place(const FormControl& c, ReaderControlKind kind, DisplayScale scale) {
     ReaderControl out;
     out.kind = kind;
     out.name = Name(c.name);
-    out.geometry = {TwipsToPixels(c.Left()), TwipsToPixels(c.Top()), 0, 0};
-    out.geometry.right = out.geometry.left + TwipsToPixels(c.Width());
-    out.geometry.bottom = out.geometry.top + TwipsToPixels(c.Height());
+    // Place and size each rounded on its own, as a control's host sizes it from its
+    // twips: a button's surface is exactly its window.
+    out.geometry = {scale.Pixels(c.Left()), scale.Pixels(c.Top()), 0, 0};
+    out.geometry.right = out.geometry.left + scale.Pixels(c.Width());
+    out.geometry.bottom = out.geometry.top + scale.Pixels(c.Height());
     out.leftTwips = static_cast<float>(c.Left());
     out.topTwips = static_cast<float>(c.Top());
     out.widthTwips = static_cast<float>(c.Width());
@@ -62,11 +62,12 @@ const ReaderControl* ReaderLayout::Find(std::u16string_view name) const {
     return nullptr;
 }
 
-ReaderLayout LayoutReaderWindow(const Form& form) {
+ReaderLayout LayoutReaderWindow(const Form& form, DisplayScale scale) {
     ReaderLayout layout;
+    layout.scale = scale;
     layout.title = form.settings.ReadString("Caption", u"");
-    layout.clientWidth = TwipsToPixels(form.settings.ReadInt32("ClientWidth", 9750));
-    layout.clientHeight = TwipsToPixels(form.settings.ReadInt32("ClientHeight", 2085));
+    layout.clientWidth = scale.Pixels(form.settings.ReadInt32("ClientWidth", 9750));
+    layout.clientHeight = scale.Pixels(form.settings.ReadInt32("ClientHeight", 2085));
     layout.ambientFont = form.settings.ReadFont("Font", kFormFont);
     layout.backColor = static_cast<OleColor>(form.settings.ReadColor("BackColor", 0xFFFFFFu));
     for (const FormControl& c : form.controls) {
@@ -74,7 +75,7 @@ ReaderLayout LayoutReaderWindow(const Form& form) {
             layout.timerInterval = c.settings.ReadInt32("Interval", 0);
             layout.timerEnabled = c.settings.ReadBoolean("Enabled", true);
         } else if (const auto kind = KindOf(c.kind)) {
-            layout.controls.push_back(Place(c, *kind));
+            layout.controls.push_back(Place(c, *kind, scale));
         }
     }
     std::vector<const ReaderControl*> focusable;

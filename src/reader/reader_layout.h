@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/color.h"
+#include "platform/display_scale.h"
 #include "platform/font.h"
 #include "platform/rect.h"
 #include "reader/form_file.h"
@@ -45,6 +46,7 @@ struct ReaderControl {
 
 struct ReaderLayout {
     std::u16string title;
+    DisplayScale scale;           // what the pixels below are laid out for
     std::int32_t clientWidth = 0; // pixels
     std::int32_t clientHeight = 0;
     FontAttributes ambientFont; // the window's font, the buttons' ambient font
@@ -63,7 +65,8 @@ struct ReaderLayout {
 
 // Lays out the reader window from its form. txt1 and txt2 are the core's own strings and
 // dlg1, Image1 and the message box are services of the window, so they get no control.
-ReaderLayout LayoutReaderWindow(const Form& form);
+// Every length in pixels follows the display's scale; fonts stay in points.
+ReaderLayout LayoutReaderWindow(const Form& form, DisplayScale scale = DisplayScale{});
 
 // The control names of the reader window's form that the program addresses by name. The
 // form file and the commands below rely on them; renaming one means renaming both.

@@ -3,7 +3,6 @@
 #include "button/button_notifications.h"
 #include "button/render/access_keys.h"
 #include "platform/palette.h"
-#include "platform/twips.h"
 #include "win32/wide.h"
 
 #include <algorithm>
@@ -77,9 +76,12 @@ void ButtonWindow::HandlerError(std::exception_ptr error) {
 
 void ButtonWindow::Load(float leftTwips, float topTwips, float widthTwips, float heightTwips,
                         const PropertyBag& properties) {
+    leftTwips_ = leftTwips;
+    topTwips_ = topTwips;
     widthTwips_ = widthTwips;
     heightTwips_ = heightTwips;
-    ::SetWindowPos(hwnd_, nullptr, TwipsToPixels(leftTwips), TwipsToPixels(topTwips), 0, 0,
+    ::SetWindowPos(hwnd_, nullptr, ambient_.scale.Pixels(leftTwips),
+                   ambient_.scale.Pixels(topTwips), 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ResizeSurface();
     button_->Initialize();
@@ -101,8 +103,8 @@ void ButtonWindow::FreeSurface() {
 }
 
 void ButtonWindow::ResizeSurface() {
-    const int w = std::max(TwipsToPixels(widthTwips_), 0);
-    const int h = std::max(TwipsToPixels(heightTwips_), 0);
+    const int w = std::max(ambient_.scale.Pixels(widthTwips_), 0);
+    const int h = std::max(ambient_.scale.Pixels(heightTwips_), 0);
     ::SetWindowPos(hwnd_, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (surface_.width() == w && surface_.height() == h) {
         return;
@@ -130,6 +132,20 @@ void ButtonWindow::ResizeSurface() {
     oldBitmap_ = ::SelectObject(memory_, dib_);
     surface_.Attach(w, h, static_cast<Pixel*>(bits));
     text_.Bind(surface_.pixels(), memory_);
+}
+
+void ButtonWindow::SetScale(DisplayScale scale) {
+    if (scale == ambient_.scale) {
+        return;
+    }
+    ambient_.scale = scale;
+    // Moved without a paint: the resize handler below paints the new look before the
+    // window shows it.
+    ::SetWindowPos(hwnd_, nullptr, scale.Pixels(leftTwips_), scale.Pixels(topTwips_), 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    ResizeSurface();
+    button_->Resize();
+    Refresh();
 }
 
 void ButtonWindow::SetWidth(float twips) {

@@ -22,6 +22,7 @@ struct ButtonAmbient {
     WindowHandle parentWindow = 0;
     HWND parent = nullptr;
     bool userMode = true;
+    DisplayScale scale; // of the monitor the window is on
 };
 
 // A qxbutton in a real child window. Its surface is a device-independent bitmap that
@@ -43,6 +44,9 @@ public:
     // Places the control in twips and loads its stored properties.
     void Load(float leftTwips, float topTwips, float widthTwips, float heightTwips,
               const PropertyBag& properties);
+    // The window moved to a monitor of another resolution: placed and sized from its
+    // twips again, its region made again and its look drawn at the new size.
+    void SetScale(DisplayScale scale);
 
     QxButton& button() { return *button_; }
     const std::u16string& name() const { return name_; }
@@ -63,6 +67,7 @@ public:
     void SetAccessKeys(std::u16string keys) override { accessKeys_ = std::move(keys); }
     FontAttributes SurfaceFont() const override { return surfaceFont_; }
     const TextPainter& Text() const override { return text_; }
+    std::int32_t ArtworkFactor() const override { return ambient_.scale.ArtworkFactor(); }
 
     // --- ControlHost ---------------------------------------------------------------
     float Width() const override { return widthTwips_; }
@@ -123,6 +128,8 @@ private:
     HGDIOBJ oldBitmap_ = nullptr;
     std::int16_t shift_ = 0;
     Surface surface_;
+    float leftTwips_ = 0;
+    float topTwips_ = 0;
     float widthTwips_ = 0;
     float heightTwips_ = 0;
     FontAttributes surfaceFont_;

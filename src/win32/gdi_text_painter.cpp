@@ -99,10 +99,10 @@ GdiTextPainter::~GdiTextPainter() {
 
 TextExtent GdiTextPainter::Measure(const FontAttributes& font, std::u16string_view text) const {
     if (IsSymbolFont(font) && !fonts_.HaveSymbolFont()) {
-        const double em = SymbolEmPixels(font);
+        const double em = SymbolEmPixels(font, scale_);
         return {em * static_cast<double>(text.size()), em};
     }
-    const HGDIOBJ old = ::SelectObject(measure_, fonts_.Get(font));
+    const HGDIOBJ old = ::SelectObject(measure_, fonts_.Get(font, scale_));
     SIZE size{};
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(measure_, &metrics);
@@ -143,7 +143,7 @@ void GdiTextPainter::Draw(HDC dc, const FontAttributes& font, std::u16string_vie
         DrawSymbols(dc, font, text, area, color);
         return;
     }
-    const HGDIOBJ old = ::SelectObject(dc, fonts_.Get(font));
+    const HGDIOBJ old = ::SelectObject(dc, fonts_.Get(font, scale_));
     const int oldMode = ::SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColor = ::SetTextColor(dc, color);
     std::wstring wide = WideCopy(text);
@@ -173,7 +173,7 @@ int GdiTextPainter::ExtraSpacePixels(HDC dc, const FontAttributes& font) const {
 
 void GdiTextPainter::DrawSymbols(HDC dc, const FontAttributes& font, std::u16string_view text,
                                  RECT area, COLORREF color) const {
-    const double em = SymbolEmPixels(font);
+    const double em = SymbolEmPixels(font, scale_);
     const PrefixedText shown = ProcessPrefixes(text);
     const int saved = ::SaveDC(dc);
     ::IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);

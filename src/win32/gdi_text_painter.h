@@ -22,6 +22,10 @@ public:
     // The device context whose bitmap is the memory at `pixels`.
     void Bind(const Pixel* pixels, HDC dc) { contexts_[pixels] = dc; }
     void Unbind(const Pixel* pixels) { contexts_.erase(pixels); }
+    // The resolution captions are measured and drawn at: points become that many more
+    // pixels, as the surfaces they are drawn on have.
+    void SetScale(DisplayScale scale) { scale_ = scale; }
+    DisplayScale scale() const { return scale_; }
 
     TextExtent Measure(const FontAttributes& font, std::u16string_view text) const override;
     void DrawSingleLine(Surface& surface, const FontAttributes& font, std::u16string_view text,
@@ -36,6 +40,7 @@ private:
                      COLORREF color) const;
 
     const WinFonts& fonts_;
+    DisplayScale scale_;
     HDC measure_;
     std::map<const Pixel*, HDC> contexts_;
 };

@@ -46,7 +46,8 @@ ReaderWindow::ReaderWindow(ReaderWindowOptions options)
     ViewerWindow::RegisterClass(options_.instance);
     taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
 
-    const ReaderLayout layout = LayoutReaderWindow(LoadMainMsgForm());
+    const Form form = LoadMainMsgForm();
+    ReaderLayout layout = LayoutReaderWindow(form, SystemScale());
     handle_ = windows_.Create(0, [this](WindowHandle, MessageNumber m, WParam w, LParam l) {
         return OwnProcedure(m, w, l);
     });
@@ -54,6 +55,14 @@ ReaderWindow::ReaderWindow(ReaderWindowOptions options)
     hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, Wide(layout.title),
                               WS_POPUP | WS_CLIPCHILDREN, 0, 0, layout.clientWidth,
                               layout.clientHeight, nullptr, nullptr, options_.instance, this);
+    // Laid out for the monitor the window came up on, which only the window can tell.
+    scale_ = WindowScale(hwnd_);
+    if (scale_ != layout.scale) {
+        layout = LayoutReaderWindow(form, scale_);
+        ::SetWindowPos(hwnd_, nullptr, 0, 0, layout.clientWidth, layout.clientHeight,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    text_.SetScale(scale_);
     desktop_.Register(handle_, hwnd_);
     desktop_.SetFocusMover(hwnd_, kMoveFocus);
     drops_ = std::make_unique<FileDropTarget>(
@@ -98,6 +107,9 @@ ReaderWindow::~ReaderWindow() {
         if (icon) {
             ::DestroyIcon(icon);
         }
+    }
+    if (toolTipFont_) {
+        ::DeleteObject(toolTipFont_);
     }
 }
 
@@ -147,6 +159,7 @@ void ReaderWindow::AddButton(const ReaderControl& c) {
     ambient.font = ambientFont_;
     ambient.parentWindow = handle_;
     ambient.parent = hwnd_;
+    ambient.scale = scale_;
     auto host = std::make_unique<ButtonWindow>(c.name, ambient, text_, windows_, desktop_);
     host->toolTipSetter = [this](HWND w, const std::u16string& text) { SetToolTip(w, text); };
     host->Load(c.leftTwips, c.topTwips, c.widthTwips, c.heightTwips, c.properties);
@@ -166,7 +179,8 @@ void ReaderWindow::AddSlider(const ReaderControl& c) {
 
 void ReaderWindow::AddViewer(const ReaderControl& c) {
     viewer_ = std::make_unique<ViewerWindow>(hwnd_, c.geometry);
-    viewer_->SetFont(fonts_.Get(c.font));
+    viewer_->SetFont(fonts_.Get(c.font, scale_));
+    viewer_->SetScale(scale_);
     viewer_->onDrop = [this](const HdropData& files) { core_->rtxt1_OLEDragDrop(files); };
     ::ShowWindow(viewer_->window(), c.visible ? SW_SHOWNA : SW_HIDE);
     NewChildWindow(viewer_->window());
@@ -233,9 +247,10 @@ HICON ReaderWindow::IconFor(IconHandle handle, bool small) const {
     if (small ? smallIcon_ : bigIcon_) {
         return small ? smallIcon_ : bigIcon_;
     }
-    const int side = ::GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON);
-    return static_cast<HICON>(::LoadImageW(options_.instance, MAKEINTRESOURCEW(kIconResource),
-                                           IMAGE_ICON, side, side, LR_DEFAULTCOLOR));
+    // The notification area is drawn at the system's resolution, whichever monitor the
+    // window is on.
+    return LoadIconForScale(options_.instance, kIconResource, small ? SM_CXSMICON : SM_CXICON,
+                            SystemScale());
 }
 
 // --- Start-up and shutdown ---------------------------------------------------------------
@@ -506,6 +521,9 @@ LRESULT ReaderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(sliderBrush_);
     case kApplyVisibility:
         ApplyVisibility();
+        return 0;
+    case WM_DPICHANGED:
+        ApplyScale(ScaleFromDpiChanged(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;
     case kMoveFocus:
         MoveFocus(wParam != 0);

@@ -11,6 +11,7 @@
 #include "win32/win_busy_cursor.h"
 #include "win32/win_desktop.h"
 #include "win32/win_dialogs.h"
+#include "win32/win_display_scale.h"
 #include "win32/win_fonts.h"
 #include "win32/win_hot_keys.h"
 #include "win32/win_notify_area.h"
@@ -75,6 +76,11 @@ public:
     ReaderTimings timings() const;
     // When the window was first on the screen (steady clock, ns; 0 before).
     std::int64_t shownAtNs() const { return shownAtNs_; }
+    // The resolution the window is laid out for.
+    DisplayScale scale() const { return scale_; }
+    // Lays the window out again for another resolution (what WM_DPICHANGED asks, with
+    // the rectangle the system suggests, or where the window is when there is none).
+    void ApplyScale(DisplayScale scale, const RECT* suggested);
 
     // --- ReaderFormWindow ----------------------------------------------------------
     WindowHandle hWnd() const override { return handle_; }
@@ -119,6 +125,7 @@ private:
     void MoveFocus(bool back);
     void RepaintButtons();
     COLORREF ColorBeneath(HWND control) const;
+    void ApplyToolTipFont();
 
     ReaderWindowOptions options_;
     // Every window of the program and the desktop they live on; they outlive the
@@ -133,6 +140,8 @@ private:
     HBRUSH sliderBrush_ = nullptr;
     COLORREF sliderColor_ = 0;
     FontAttributes ambientFont_;
+    DisplayScale scale_;
+    HFONT toolTipFont_ = nullptr; // made once the window has left the system's resolution
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     UINT taskbarCreated_ = 0;

@@ -10,7 +10,6 @@ namespace lumio {
 namespace {
 
 constexpr wchar_t kClassName[] = L"LumioViewer";
-constexpr int kMargin = 4;
 constexpr UINT kFilesDropped = WM_APP + 1;
 
 } // namespace
@@ -67,6 +66,11 @@ void ViewerWindow::SetFont(HFONT font) {
     Changed();
 }
 
+void ViewerWindow::SetScale(DisplayScale scale) {
+    margin_ = scale.Scaled(kMargin);
+    Changed();
+}
+
 void ViewerWindow::SetText(std::u16string_view text) {
     text_ = WideCopy(text);
     selStart_ = 0;
@@ -115,7 +119,7 @@ void ViewerWindow::Changed() {
 RECT ViewerWindow::TextArea() const {
     RECT r{};
     ::GetClientRect(hwnd_, &r);
-    return RECT{r.left + kMargin, r.top + 1, r.right - kMargin, r.bottom - 1};
+    return RECT{r.left + margin_, r.top + 1, r.right - margin_, r.bottom - 1};
 }
 
 void ViewerWindow::Relayout(HDC dc) {

@@ -26,6 +26,7 @@ public:
     static constexpr COLORREF kPage = RGB(255, 253, 240);
     static constexpr COLORREF kInk = RGB(16, 24, 96);
     static constexpr COLORREF kFrame = RGB(110, 130, 160);
+    static constexpr int kMargin = 4; // left and right of the text, at 100 %
 
     ViewerWindow(HWND parent, const Rect& geometry);
     ~ViewerWindow() override;
@@ -35,6 +36,8 @@ public:
     static void RegisterClass(HINSTANCE instance);
     HWND window() const { return hwnd_; }
     void SetFont(HFONT font);
+    // The text's margins grow with the resolution, as its font does.
+    void SetScale(DisplayScale scale);
 
     void SetText(std::u16string_view text) override;
     void SetSelStart(std::int32_t start) override;
@@ -68,6 +71,7 @@ private:
     HWND hwnd_ = nullptr;
     std::unique_ptr<FileDropTarget> drops_;
     HFONT font_ = nullptr;
+    int margin_ = kMargin;
     std::wstring text_;
     int selStart_ = 0;
     int selLength_ = 0;

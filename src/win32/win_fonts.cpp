@@ -34,8 +34,8 @@ bool IsChineseFace(const FontAttributes& font) {
 } // namespace
 
 WinFonts::~WinFonts() {
-    for (auto& [attributes, handle] : fonts_) {
-        ::DeleteObject(handle);
+    for (const Made& made : fonts_) {
+        ::DeleteObject(made.handle);
     }
 }
 
@@ -80,14 +80,14 @@ std::u16string WinFonts::FaceFor(const FontAttributes& font) const {
     return font.name; // the system's own substitution decides
 }
 
-HFONT WinFonts::Get(const FontAttributes& font) const {
-    for (const auto& [attributes, handle] : fonts_) {
-        if (attributes == font) {
-            return handle;
+HFONT WinFonts::Get(const FontAttributes& font, DisplayScale scale) const {
+    for (const Made& made : fonts_) {
+        if (made.font == font && made.scale == scale) {
+            return made.handle;
         }
     }
     LOGFONTW lf{};
-    lf.lfHeight = -PixelSizeFor(font.size);
+    lf.lfHeight = -scale.FontPixels(font.size);
     lf.lfWeight = font.weight;
     lf.lfItalic = font.italic ? TRUE : FALSE;
     lf.lfUnderline = font.underline ? TRUE : FALSE;
@@ -99,7 +99,7 @@ HFONT WinFonts::Get(const FontAttributes& font) const {
     const std::wstring face = WideCopy(FaceFor(font).substr(0, LF_FACESIZE - 1));
     std::copy(face.begin(), face.end(), lf.lfFaceName);
     HFONT handle = ::CreateFontIndirectW(&lf);
-    fonts_.emplace_back(font, handle);
+    fonts_.push_back({font, scale, handle});
     return handle;
 }
 

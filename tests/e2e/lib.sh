@@ -72,7 +72,8 @@ e2e_wait_for() {
 e2e_try_desktop() {
     local dfile="$E2E_WORK/display" first=${#E2E_PIDS[@]}
     rm -f "$dfile"
-    Xvfb -displayfd 7 -screen 0 1280x800x24 -nolisten tcp 7>"$dfile" 2>"$E2E_WORK/xvfb.log" &
+    # A test that needs more room than 1280 x 800 sets E2E_SCREEN.
+    Xvfb -displayfd 7 -screen 0 "${E2E_SCREEN:-1280x800x24}" -nolisten tcp 7>"$dfile" 2>"$E2E_WORK/xvfb.log" &
     E2E_PIDS+=("$!")
     local xvfb=$!
     if ! e2e_wait_for 20 test -s "$dfile"; then

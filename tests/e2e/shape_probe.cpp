@@ -2,6 +2,8 @@
 // coordinates) whether it lies inside the bounding shape and inside the input shape.
 //   shape_probe WINDOW-ID X,Y [X,Y ...]   ->   "X,Y bounding=1 input=0" per point
 //   shape_probe WINDOW-ID --count         ->   "bounding=N input=M" rectangle counts
+//   shape_probe WINDOW-ID --differ W H    ->   "differ=N": the pixels of W x H that are in
+//                                              one shape and not in the other
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -50,6 +52,16 @@ int main(int argc, char** argv) {
     const auto input = Rectangles(c, window, XCB_SHAPE_SK_INPUT);
     if (std::string(argv[2]) == "--count") {
         std::printf("bounding=%zu input=%zu\n", bounding.size(), input.size());
+    } else if (std::string(argv[2]) == "--differ" && argc == 5) {
+        const int width = std::atoi(argv[3]);
+        const int height = std::atoi(argv[4]);
+        long differ = 0;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                differ += Inside(bounding, x, y) != Inside(input, x, y) ? 1 : 0;
+            }
+        }
+        std::printf("differ=%ld\n", differ);
     } else {
         for (int i = 2; i < argc; ++i) {
             int x = 0;

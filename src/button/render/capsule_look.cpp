@@ -1,6 +1,7 @@
 // Style 14 Capsule: a glossy rounded button painted from fixed artwork instead of
 // BackColor, grey at rest, blue when hovered or focused, darker blue when pressed or
-// checked. Four corner tiles keep their size; bands stretch between them.
+// checked. Four corner tiles keep their size (whole multiples of it on a display that
+// enlarges the control); bands stretch between them.
 #include "button/render/capsule_look.h"
 
 #include "button/render/capsule_maps.h"
@@ -16,21 +17,24 @@ namespace lumio {
 
 namespace {
 
-// The tile's drawn cells at (left, top); cells off the surface are skipped. Each is
-// one pixel write, as SetPixel would do, without a call per cell.
-void PaintTile(Surface& surface, const CapsuleTile& tile, std::int32_t left, std::int32_t top) {
+// The tile's drawn cells at (left, top), each a square of `factor` pixels; cells off the
+// surface are skipped. Each pixel is one write, as SetPixel would do, without a call per
+// cell.
+void PaintTile(Surface& surface, const CapsuleTile& tile, std::int32_t left, std::int32_t top,
+               std::int32_t factor) {
     Bitmap& bitmap = surface.bitmap();
+    const std::int64_t rows = std::int64_t{tile.rows} * factor;
+    const std::int64_t columns = std::int64_t{tile.columns} * factor;
     const std::int64_t firstRow = std::max<std::int64_t>(0, -std::int64_t{top});
-    const std::int64_t endRow =
-        std::min<std::int64_t>(tile.rows, std::int64_t{bitmap.height()} - top);
+    const std::int64_t endRow = std::min<std::int64_t>(rows, std::int64_t{bitmap.height()} - top);
     const std::int64_t firstColumn = std::max<std::int64_t>(0, -std::int64_t{left});
     const std::int64_t endColumn =
-        std::min<std::int64_t>(tile.columns, std::int64_t{bitmap.width()} - left);
+        std::min<std::int64_t>(columns, std::int64_t{bitmap.width()} - left);
     for (std::int64_t row = firstRow; row < endRow; ++row) {
-        const std::uint32_t* cells = tile.cells + row * tile.columns;
+        const std::uint32_t* cells = tile.cells + (row / factor) * tile.columns;
         Pixel* out = bitmap.row(static_cast<std::int32_t>(top + row)) + left;
         for (std::int64_t column = firstColumn; column < endColumn; ++column) {
-            const std::uint32_t cell = cells[column];
+            const std::uint32_t cell = cells[column / factor];
             if (cell != kCapsuleNotDrawn) {
                 out[column] = PixelFromRrggbb(cell);
             }
@@ -68,42 +72,59 @@ void BandLine(Surface& surface, std::int32_t x1, std::int32_t y1, std::int32_t x
     }
 }
 
+// The map at `factor` pixels per artwork pixel: tiles, band widths and the fill's inset
+// grow by it, the bands still stretch between the tiles. At factor 1 these are the
+// band lines as the map is drawn at its own size.
 void PaintMap(PaintContext& ctx, const CapsuleBands& bands, const CapsuleTiles& tiles) {
     StylePainter p(ctx);
     p.Remeasure();
     const Px W = p.W;
     const Px H = p.H;
     Surface& surface = p.surface;
+    const std::int32_t k = std::max(1, ctx.host.ArtworkFactor());
+    const auto scaled = [k](std::int32_t artworkPixels) {
+        return Px(CheckedMul(artworkPixels, k));
+    };
 
-    p.Fill(FromRrggbb(bands.fill), Rect{4, 4, W - 4, H - 4});
+    p.Fill(FromRrggbb(bands.fill), Rect{scaled(4), scaled(4), W - scaled(4), H - scaled(4)});
 
     // Tiles in the order top-left, bottom-left, top-right, bottom-right: where they
     // overlap on a small button the later one wins.
-    const Px right = W - 17;
-    PaintTile(surface, tiles.topLeft, 0, 0);
-    PaintTile(surface, tiles.bottomLeft, 0, H - tiles.bottomLeft.rows);
-    PaintTile(surface, tiles.topRight, right, 0);
-    PaintTile(surface, tiles.bottomRight, right, H - tiles.bottomRight.rows);
+    const Px right = W - scaled(17);
+    PaintTile(surface, tiles.topLeft, 0, 0, k);
+    PaintTile(surface, tiles.bottomLeft, 0, H - scaled(tiles.bottomLeft.rows), k);
+    PaintTile(surface, tiles.topRight, right, 0, k);
+    PaintTile(surface, tiles.bottomRight, right, H - scaled(tiles.bottomRight.rows), k);
 
     // Bands: lines leave out their end points, so the side bands cover rows
-    // 11 .. H - 11 and the top and bottom bands columns 17 .. W - 18.
-    const Px sideEnd = H - 10;
+    // 11 .. H - 11 and the top and bottom bands columns 17 .. W - 18 (in artwork pixels).
+    const Px sideTop = scaled(11);
+    const Px sideEnd = H - scaled(10);
     for (std::size_t x = 0; x < bands.left.size(); ++x) {
-        const auto column = static_cast<std::int32_t>(x);
-        BandLine(surface, column, 11, column, sideEnd, bands.left[x]);
+        for (std::int32_t i = 0; i < k; ++i) {
+            const Px column = scaled(static_cast<std::int32_t>(x)) + i;
+            BandLine(surface, column, sideTop, column, sideEnd, bands.left[x]);
+        }
     }
-    for (std::size_t k = 0; k < bands.right.size(); ++k) {
-        const Px column = right + static_cast<std::int32_t>(k);
-        BandLine(surface, column, 11, column, sideEnd, bands.right[k]);
+    for (std::size_t x = 0; x < bands.right.size(); ++x) {
+        for (std::int32_t i = 0; i < k; ++i) {
+            const Px column = right + scaled(static_cast<std::int32_t>(x)) + i;
+            BandLine(surface, column, sideTop, column, sideEnd, bands.right[x]);
+        }
     }
+    const Px bandLeft = scaled(17);
     for (std::size_t y = 0; y < bands.top.size(); ++y) {
-        const auto row = static_cast<std::int32_t>(y);
-        BandLine(surface, 17, row, right, row, bands.top[y]);
+        for (std::int32_t i = 0; i < k; ++i) {
+            const Px row = scaled(static_cast<std::int32_t>(y)) + i;
+            BandLine(surface, bandLeft, row, right, row, bands.top[y]);
+        }
     }
-    const Px bottom = H - 11;
-    for (std::size_t j = 0; j < bands.bottom.size(); ++j) {
-        const Px row = bottom + static_cast<std::int32_t>(j);
-        BandLine(surface, 17, row, right, row, bands.bottom[j]);
+    const Px bottom = H - scaled(11);
+    for (std::size_t y = 0; y < bands.bottom.size(); ++y) {
+        for (std::int32_t i = 0; i < k; ++i) {
+            const Px row = bottom + scaled(static_cast<std::int32_t>(y)) + i;
+            BandLine(surface, bandLeft, row, right, row, bands.bottom[y]);
+        }
     }
 }
 

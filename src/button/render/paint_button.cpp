@@ -26,7 +26,10 @@ void SetButtonRegion(PaintContext& ctx) {
     const std::int32_t w = ctx.MeasureWidth();
     const std::int32_t h = ctx.MeasureHeight();
     const StyleEntry* style = FindStyle(ctx.model.ButtonStyle);
-    const std::int32_t ellipse = style != nullptr ? style->cornerEllipse : 0;
+    std::int32_t ellipse = style != nullptr ? style->cornerEllipse : 0;
+    if (style != nullptr && style->artwork) {
+        ellipse = CheckedMul(ellipse, ctx.host.ArtworkFactor());
+    }
     Region region =
         ellipse > 0 ? CreateRoundRectRgn(0, 0, CheckedAdd(w, 1), CheckedAdd(h, 1), ellipse, ellipse)
                     : CreateRectRgn(0, 0, w, h);

@@ -36,6 +36,11 @@ public:
     // The font captions are measured and drawn in, and the text service.
     virtual FontAttributes SurfaceFont() const = 0;
     virtual const TextPainter& Text() const = 0;
+
+    // How many surface pixels each pixel of a look's fixed artwork takes: a host that
+    // shows the control enlarged for a high-resolution display gives a whole factor
+    // above 1 (see DisplayScale::ArtworkFactor).
+    virtual std::int32_t ArtworkFactor() const { return 1; }
 };
 
 } // namespace lumio

@@ -23,7 +23,7 @@ constexpr std::array<StyleEntry, 16> kStyles = {{
     {"HoverRaised", DrawStandard, 0},
     {"HoverThin", DrawStandard, 0},
     {"AmberNavy", DrawAmberNavy, 0},
-    {"Capsule", DrawCapsule, 18},
+    {"Capsule", DrawCapsule, 18, true},
     {"SideGradient", DrawSideGradient, 0},
 }};
 

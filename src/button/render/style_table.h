@@ -15,6 +15,9 @@ struct StyleEntry {
     std::string_view name;
     StyleRenderer renderer;
     std::int32_t cornerEllipse; // 0: plain rectangle
+    // Drawn from fixed artwork, whose corners (and so the region's) grow by the host's
+    // artwork factor.
+    bool artwork = false;
 };
 
 // The entry of a ButtonStyle value, or null for values outside 0 to 15 (those draw no

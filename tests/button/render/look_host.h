@@ -47,12 +47,14 @@ public:
     void SetAccessKeys(std::u16string) override {}
     FontAttributes SurfaceFont() const override { return {}; }
     const TextPainter& Text() const override { return text; }
+    std::int32_t ArtworkFactor() const override { return artworkFactor; }
 
     float scaleWidth;
     float scaleHeight;
     OleColor ambientBackColor = Rgb(0x10, 0x20, 0x30);
     bool failAmbient = false;
     bool userMode = true;
+    std::int32_t artworkFactor = 1;
     std::optional<Region> region;
     int regions = 0;
     mutable int ambientReads = 0;

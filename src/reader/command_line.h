@@ -11,7 +11,7 @@
 namespace lumio {
 
 // What the desktop program's command line asks for:
-// `lumio [--speed V] [--start V] [--boss-key KEYS|none] [FILE]`, `--help`, `--version`.
+// `lumio [--speed V] [--start V] [--boss-key KEYS|none] [--new-instance] [FILE]`, `--help`, `--version`.
 struct CommandLine {
     enum class Action { Run, Help, Version, Error };
     Action action = Action::Run;
@@ -19,6 +19,7 @@ struct CommandLine {
     std::string error;   // for Action::Error: what was wrong
     SliderMoves sliders; // moved after the load
     std::optional<HotKey> bossKey = BossKey::kDefault; // none: `--boss-key none`
+    bool newInstance = false; // `--new-instance`: a strip of its own, not handed over
 };
 
 // Reads the arguments after the program name. Options Qt itself understands (such as

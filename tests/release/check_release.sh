@@ -26,6 +26,7 @@ grep -qE 'capsule_artwork|lumio_icon_maker|bench_|test_' <<<"$contents" && fail 
 [ "$(dpkg-deb -f "$deb" Package)" = lumio ] || fail "package name"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no dependency on Qt Widgets"
+dpkg-deb -f "$deb" Depends | grep -q qt6-translations-l10n || fail "no dependency on Qt's translations"
 
 zip="$dist/lumio-$version-win64.zip"
 [ "$(unzip -Z1 "$zip" | sort | tr '\n' ' ')" = "README.txt lumio.exe " ] || fail "zip holds: $(unzip -Z1 "$zip")"

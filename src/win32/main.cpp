@@ -1,9 +1,13 @@
 // lumio.exe: the reader window as a Windows program.
 #include "reader/boss_key.h"
 #include "reader/command_line.h"
+#include "reader/missing_tray_notice.h"
+#include "reader/second_start.h"
 #include "reader/slider_moves.h"
 #include "win32/reader_window.h"
 #include "win32/wide.h"
+#include "win32/win_single_instance.h"
+#include "win32/win_tray_presence.h"
 
 #include <chrono>
 #include <cstdio>
@@ -93,12 +97,23 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         break;
     }
 
+    lumio::WinSingleInstance single(instance);
+    const auto role = command.newInstance
+                          ? lumio::WinSingleInstance::Role::Alone
+                          : single.Claim(lumio::EncodeSecondStart(
+                                lumio::WinSingleInstance::FullPath(FromUtf8(command.file))));
+    if (role == lumio::WinSingleInstance::Role::HandedOver) {
+        return 0;
+    }
+
     // Drags from other programs arrive through OLE, which the shell's dialogs use too.
     const bool ole = SUCCEEDED(::OleInitialize(nullptr));
     int status = 0;
     {
         lumio::ReaderWindow window({instance, u"" LUMIO_WEB_PAGE});
         window.Start();
+        lumio::SecondStartReceiver secondStart({window, window.core()});
+        single.onMessage = [&secondStart](const std::string& m) { secondStart.Receive(m); };
         if (!command.file.empty()) {
             window.OpenAsDropped(FromUtf8(command.file));
         }
@@ -111,8 +126,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                       " is held by another program; running without it\n",
                   STD_ERROR_HANDLE);
         }
+        lumio::MissingTrayNotice noTray(notice);
+        const UINT_PTR trayLook =
+            ::SetTimer(nullptr, 0, lumio::MissingTrayNotice::kGraceMs, nullptr);
         MSG msg;
         while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            if (msg.message == WM_TIMER && msg.hwnd == nullptr && msg.wParam == trayLook) {
+                ::KillTimer(nullptr, trayLook);
+                noTray.Check(lumio::TrayIconPresent(window.window(), window.trayRecord().uID),
+                             bossKey.active() ? command.bossKey : std::nullopt,
+                             role == lumio::WinSingleInstance::Role::First);
+                continue;
+            }
             if (window.PreTranslate(msg)) {
                 continue;
             }

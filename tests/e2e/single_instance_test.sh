@@ -131,7 +131,7 @@ e2e_titled "$notice" && e2e_fail "the word shown although there is a tray" ||
     e2e_pass "with a tray, the balloon alone"
 e2e_tray_icon && e2e_pass "the tray icon is there" || e2e_fail "no tray icon"
 
-if grep -lE 'ERROR: (Leak|Address)Sanitizer|runtime error:' "$E2E_WORK"/second-*.err 2>/dev/null; then
-    e2e_fail "sanitizer report from a second start"
+if grep -lE 'ERROR: (Leak|Address)Sanitizer|runtime error:' "$E2E_WORK"/second-*.err "$E2E_WORK/new.err" 2>/dev/null; then
+    e2e_fail "sanitizer report from a second start or the --new-instance strip"
 fi
 e2e_finish

@@ -10,6 +10,8 @@ packages=(
     time
     # the desktop program: Qt 6 Widgets, X11 shapes, fonts for its captions
     qt6-base-dev libxcb1-dev libxcb-shape0-dev fonts-noto-cjk fonts-dejavu-core
+    # Qt's own dialog and button texts in the user's language
+    qt6-translations-l10n
     # its end-to-end tests: a virtual X server, window manager, tray host, input and
     # screenshots
     xvfb openbox trayer xdotool imagemagick x11-utils x11-xserver-utils

@@ -1,6 +1,9 @@
 // lumio: the reader window as a desktop program.
+#include "platform/utf.h"
 #include "qt/qt_notice.h"
+#include "qt/qt_single_instance.h"
 #include "qt/qt_strings.h"
+#include "qt/qt_translations.h"
 #include "qt/reader_window.h"
 #include "qt/x11_full_screen_watch.h"
 #include "qt/x11_hot_key.h"
@@ -9,16 +12,21 @@
 #include "reader/boss_key.h"
 #include "reader/command_line.h"
 #include "reader/lumio_version.h"
+#include "reader/missing_tray_notice.h"
+#include "reader/second_start.h"
 #include "reader/slider_moves.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QStyleFactory>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -39,6 +47,16 @@ QIcon ProgramIcon() {
         icon.addFile(QStringLiteral(":/icons/lumio-%1-32.png").arg(size), QSize(size, size));
     }
     return icon;
+}
+
+// The document for the running strip, which has another working folder: an absolute
+// name, still in the bytes it was given.
+std::u16string AbsolutePath(const std::string& file) {
+    if (file.empty() || file.front() == '/') {
+        return lumio::PathFromNative(file);
+    }
+    const std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);
+    return lumio::PathFromNative(cwd ? std::string(cwd.get()) + "/" + file : file);
 }
 
 // With LUMIO_STATS set, the program reports its speed figures on stderr as it ends.
@@ -97,6 +115,14 @@ int main(int argc, char** argv) {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
         QApplication::setStyle(fusion);
     }
+    lumio::LoadQtTranslations(app);
+    lumio::QtSingleInstance instance;
+    const auto role = command.newInstance
+                          ? lumio::QtSingleInstance::Role::Alone
+                          : instance.Claim(lumio::EncodeSecondStart(AbsolutePath(command.file)));
+    if (role == lumio::QtSingleInstance::Role::HandedOver) {
+        return 0;
+    }
     const QIcon icon = ProgramIcon();
     QApplication::setWindowIcon(icon);
 
@@ -104,19 +130,19 @@ int main(int argc, char** argv) {
     window.Start();
     qint64 startupNs = startup.nsecsElapsed();
     QTimer::singleShot(0, &window, [&] { startupNs = startup.nsecsElapsed(); });
+    lumio::SecondStartReceiver secondStart({window, window.core()});
+    instance.onMessage = [&secondStart](const std::string& m) { secondStart.Receive(m); };
     if (!command.file.empty()) {
-        window.OpenAsDropped(QString::fromLocal8Bit(command.file.c_str()));
+        window.OpenAsDropped(lumio::PathFromNative(command.file));
     }
     lumio::MoveSliders(command.sliders, window.core(), window.slider1(), window.slider2());
 
     lumio::X11HotKeys hotKeys;
-    lumio::QtNotice notice;
+    lumio::QtNotice notice(&window);
     lumio::BossKey bossKey({window, [&window] { return window.wantsVisible(); }, hotKeys, notice});
-    if (bossKey.Start(command.bossKey) == lumio::HotKeyResult::Taken) {
-        std::fprintf(stderr,
-                     "lumio: the boss key %s is held by another program; running without it\n",
-                     lumio::HotKeyName(*command.bossKey).c_str());
-    }
+    const std::string keyNote =
+        lumio::BossKey::ConsoleText(bossKey.Start(command.bossKey), command.bossKey);
+    std::fputs(keyNote.c_str(), stderr);
     lumio::X11FullScreenWatch fullScreen(window);
     lumio::AutoHide autoHide(
         window, [&window] { return window.wantsVisible(); },
@@ -125,6 +151,12 @@ int main(int argc, char** argv) {
     if (command.autoHide) {
         fullScreen.Start([&autoHide](const lumio::ScreenState& screen) { autoHide.Seen(screen); });
     }
+    lumio::MissingTrayNotice noTray(notice);
+    QTimer::singleShot(lumio::MissingTrayNotice::kGraceMs, &window, [&] {
+        noTray.Check(QSystemTrayIcon::isSystemTrayAvailable(),
+                     bossKey.active() ? command.bossKey : std::nullopt,
+                     role == lumio::QtSingleInstance::Role::First);
+    });
     const int status = QApplication::exec();
     fullScreen.Stop();
     window.onShowHide = nullptr;

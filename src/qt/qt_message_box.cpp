@@ -1,6 +1,7 @@
 #include "qt/qt_message_box.h"
 
 #include "qt/qt_strings.h"
+#include "qt/strip_message_box.h"
 
 #include <QMessageBox>
 
@@ -28,7 +29,7 @@ void QtMessageBox::Show(std::u16string_view prompt, int style, std::u16string_vi
     default:
         break;
     }
-    QMessageBox box(icon, ToQString(title), ToQString(prompt), QMessageBox::Ok, parent_);
+    StripMessageBox box(icon, ToQString(title), ToQString(prompt), parent_, parent_);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

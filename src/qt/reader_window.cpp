@@ -6,6 +6,7 @@
 #include "qt/qt_strings.h"
 #include "qt/x11_window.h"
 #include "reader/main_msg_form.h"
+#include "reader/one_file_drop.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -209,10 +210,8 @@ void ReaderWindow::Start() {
     Show();
 }
 
-void ReaderWindow::OpenAsDropped(const QString& path) {
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(path)});
-    core_->Form_OLEDragDrop(QtDropData(mime));
+void ReaderWindow::OpenAsDropped(const std::u16string& path) {
+    core_->Form_OLEDragDrop(OneFileDrop(path));
 }
 
 void ReaderWindow::closeEvent(QCloseEvent* event) {

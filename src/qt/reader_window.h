@@ -60,7 +60,7 @@ public:
     // Start-up: the load step, then the window shown (visible when start-up completes).
     void Start();
     // Opens a document as a drop of that one file would.
-    void OpenAsDropped(const QString& path);
+    void OpenAsDropped(const std::u16string& path);
 
     MainMsg& core() { return *core_; }
     MainMsgWindow& windowCore() { return *windowCore_; }

@@ -116,6 +116,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, ToolkitOption
             return Only(CommandLine::Action::Version);
         } else if (!onlyFiles && arg == "--no-auto-hide") {
             result.autoHide = false;
+        } else if (!onlyFiles && arg == "--new-instance") {
+            result.newInstance = true;
         } else if (!onlyFiles && TakesValue(arg)) {
             if (i + 1 >= args.size()) {
                 return Failed(arg + " needs a value");
@@ -155,6 +157,7 @@ std::string HelpText() {
            "      --no-auto-hide   stay up over full-screen windows: without it the strip\n"
            "                       hides while a full-screen window or a presentation is\n"
            "                       in front on its monitor, and comes back after\n"
+           "      --new-instance   open a strip of its own even when one is running\n"
            "  -h, --help           show this help and exit\n"
            "      --version        show the version and exit\n"
            "\n"
@@ -166,7 +169,11 @@ std::string HelpText() {
            "the speed and start-point sliders, open, pin, web page and exit. Drag the\n"
            "title band to move it. The tray icon brings it back (left click) or hides\n"
            "it (right click); so does the boss key. When another program holds the boss\n"
-           "key, Lumio says so once and runs without it.\n";
+           "key, Lumio says so once and runs without it.\n"
+           "\n"
+           "One strip runs per desktop session: starting lumio again shows the running\n"
+           "strip and opens FILE in it (the other options are not handed over). Without\n"
+           "a notification area Lumio says once how to bring the strip back.\n";
 }
 
 std::string VersionText() {

@@ -11,8 +11,8 @@
 namespace lumio {
 
 // What the desktop program's command line asks for:
-// `lumio [--speed V] [--start V] [--boss-key KEYS|none] [--no-auto-hide] [FILE]`, `--help`,
-// `--version`.
+// `lumio [--speed V] [--start V] [--boss-key KEYS|none] [--no-auto-hide] [--new-instance]
+// [FILE]`, `--help`, `--version`.
 struct CommandLine {
     enum class Action { Run, Help, Version, Error };
     Action action = Action::Run;
@@ -23,7 +23,8 @@ struct CommandLine {
     // Where FILE stood among the arguments, so a front end whose system hands them over
     // in another form (UTF-16 on Windows) can take the name as the system gave it.
     std::optional<std::size_t> fileAt;
-    bool autoHide = true; // step aside for full-screen windows; off: `--no-auto-hide`
+    bool autoHide = true;     // step aside for full-screen windows; off: `--no-auto-hide`
+    bool newInstance = false; // `--new-instance`: a strip of its own, not handed over
 };
 
 // Whose options besides ours the command line may hold.

@@ -2,11 +2,15 @@
 #include "reader/auto_hide.h"
 #include "reader/boss_key.h"
 #include "reader/command_line.h"
+#include "reader/missing_tray_notice.h"
+#include "reader/second_start.h"
 #include "reader/slider_moves.h"
 #include "win32/reader_window.h"
 #include "win32/wide.h"
 #include "win32/win_command_line.h"
 #include "win32/win_full_screen_watch.h"
+#include "win32/win_single_instance.h"
+#include "win32/win_tray_presence.h"
 
 #include <chrono>
 #include <cstdio>
@@ -73,12 +77,23 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         break;
     }
 
+    lumio::WinSingleInstance single(instance);
+    const auto role =
+        command.newInstance
+            ? lumio::WinSingleInstance::Role::Alone
+            : single.Claim(lumio::EncodeSecondStart(lumio::WinSingleInstance::FullPath(line.file)));
+    if (role == lumio::WinSingleInstance::Role::HandedOver) {
+        return 0;
+    }
+
     // Drags from other programs arrive through OLE, which the shell's dialogs use too.
     const bool ole = SUCCEEDED(::OleInitialize(nullptr));
     int status = 0;
     {
         lumio::ReaderWindow window({instance, u"" LUMIO_WEB_PAGE});
         window.Start();
+        lumio::SecondStartReceiver secondStart({window, window.core()});
+        single.onMessage = [&secondStart](const std::string& m) { secondStart.Receive(m); };
         if (!line.file.empty()) {
             window.OpenAsDropped(line.file);
         }
@@ -98,8 +113,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             fullScreen.Start(
                 [&autoHide](const lumio::ScreenState& screen) { autoHide.Seen(screen); });
         }
+        lumio::MissingTrayNotice noTray(notice);
+        const UINT_PTR trayLook =
+            ::SetTimer(nullptr, 0, lumio::MissingTrayNotice::kGraceMs, nullptr);
         MSG msg;
         while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            if (msg.message == WM_TIMER && msg.hwnd == nullptr && msg.wParam == trayLook) {
+                ::KillTimer(nullptr, trayLook);
+                noTray.Check(lumio::TrayIconPresent(window.window(), window.trayRecord().uID),
+                             bossKey.active() ? command.bossKey : std::nullopt,
+                             role == lumio::WinSingleInstance::Role::First);
+                continue;
+            }
             if (window.PreTranslate(msg)) {
                 continue;
             }

@@ -1,6 +1,7 @@
 #include "win32/reader_window.h"
 
 #include "reader/main_msg_form.h"
+#include "reader/one_file_drop.h"
 #include "win32/wide.h"
 #include "win32/win_tool_tips.h"
 
@@ -269,13 +270,7 @@ void ReaderWindow::Start() {
 }
 
 void ReaderWindow::OpenAsDropped(const std::u16string& path) {
-    struct OneFile final : DropData {
-        std::u16string file;
-        bool HasFileList() const override { return true; }
-        std::vector<std::u16string> Files() const override { return {file}; }
-    } drop;
-    drop.file = path;
-    core_->Form_OLEDragDrop(drop);
+    core_->Form_OLEDragDrop(OneFileDrop(path));
 }
 
 // --- The window as the core drives it --------------------------------------------------

@@ -74,6 +74,8 @@ public:
     // The keys for the whole desktop, registered on this window.
     WinHotKeys& hotKeys() { return *hotKeys_; }
     ReaderTimings timings() const;
+    // The tray icon's record as the load step filled it.
+    const TrayIconData& trayRecord() const { return windowCore_->trayIconData(); }
     // When the window was first on the screen (steady clock, ns; 0 before).
     std::int64_t shownAtNs() const { return shownAtNs_; }
     // The resolution the window is laid out for.

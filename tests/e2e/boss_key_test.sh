@@ -9,7 +9,7 @@ e2e_init "$1" "$2"
 e2e_start_desktop
 target="$E2E_BUILD/tests/e2e/lumio_click_target"
 grabber="$E2E_BUILD/tests/e2e/lumio_key_grabber"
-[ -x "$grabber" ] || { echo "SKIP: built without the X11 libraries (libxcb1-dev)"; exit 77; }
+[ -x "$grabber" ] || e2e_skip "no $grabber (the X11 libraries, libxcb1-dev, build it)"
 title='^Tolva电子文档阅读器$'
 
 e2e_hidden() { ! e2e_visible; }

@@ -1,6 +1,6 @@
 // A window that drags files: pressing the left button in it starts a real drag of the
-// files named on the command line (or of plain text with --text), so end-to-end tests
-// can drop onto the reader from another process.
+// files named on the command line (or of plain text with --text, or of a URL given as
+// it is with --url), so end-to-end tests can drop onto the reader from another process.
 #include <QApplication>
 #include <QDrag>
 #include <QMimeData>
@@ -53,6 +53,8 @@ int main(int argc, char** argv) {
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == QStringLiteral("--text") && i + 1 < args.size()) {
             text = args[++i];
+        } else if (args[i] == QStringLiteral("--url") && i + 1 < args.size()) {
+            urls << QUrl(args[++i]); // as written: its escapes may stand for any bytes
         } else {
             urls << QUrl::fromLocalFile(args[i]);
         }

@@ -3,6 +3,9 @@
 # program, its desktop entry (with the Chinese name) and the icon in the hicolor theme;
 # --help, --version, a wrong option, and no display at all each answer plainly.
 set -uo pipefail
+source "$(dirname "$0")/lib.sh"
+# The icons' sizes and colours are read with ImageMagick's identify.
+e2e_need identify
 build="$(cd "$1" && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -24,9 +27,9 @@ else
 fi
 for size in 16 24 32 48 64 72 96 128; do
     png="$prefix/share/icons/hicolor/${size}x${size}/apps/lumio.png"
-    if [ -f "$png" ] && command -v identify >/dev/null; then
+    if [ -f "$png" ]; then
         [ "$(identify -format '%wx%h' "$png")" = "${size}x${size}" ] || fail "icon $size has the wrong size"
-    elif [ ! -f "$png" ]; then
+    else
         fail "no ${size}x${size} icon"
     fi
 done
@@ -34,17 +37,15 @@ ok "hicolor icons"
 
 # The twelve images the program itself carries: four of 256 colours, eight of full colour.
 icons="$build/src/app/icons"
-if command -v identify >/dev/null; then
-    for size in 16 24 32 48; do
-        type="$(identify -format '%[type]' "$icons/lumio-$size-8.png")"
-        case "$type" in Palette*) ;; *) fail "lumio-$size-8.png is $type, not 256 colours" ;; esac
-    done
-    for size in 16 24 32 48 64 72 96 128; do
-        [ "$(identify -format '%wx%h' "$icons/lumio-$size-32.png")" = "${size}x${size}" ] ||
-            fail "lumio-$size-32.png"
-    done
-    ok "twelve icon images"
-fi
+for size in 16 24 32 48; do
+    type="$(identify -format '%[type]' "$icons/lumio-$size-8.png")"
+    case "$type" in Palette*) ;; *) fail "lumio-$size-8.png is $type, not 256 colours" ;; esac
+done
+for size in 16 24 32 48 64 72 96 128; do
+    [ "$(identify -format '%wx%h' "$icons/lumio-$size-32.png")" = "${size}x${size}" ] ||
+        fail "lumio-$size-32.png"
+done
+ok "twelve icon images"
 
 lumio="$prefix/bin/lumio"
 version="$("$lumio" --version)"

@@ -24,17 +24,21 @@ run_for() {
     wait "$E2E_LUMIO_PID" 2>/dev/null
     TICKS="$(grep -o '"ticks":[0-9]*' "$E2E_WORK/lumio.err" | cut -d: -f2)"
     echo "  $*: ${TICKS:-?} ticks in ${seconds}s"
+    number "$TICKS" || e2e_fail "no tick figure for $* (did the program end before it said?)"
 }
+# Whether a run gave its figure: a comparison with none (an empty one counts as 0 in
+# arithmetic) proves nothing.
+number() { [[ "${1:-}" =~ ^[0-9]+$ ]]; }
 
 run_for 2 "$doc"
-slow="${TICKS:-0}"
+slow="$TICKS"
 run_for 2 --speed 10 "$doc"
-fast="${TICKS:-0}"
-((slow > 3 && slow < 20)) && e2e_pass "200 ms per character by default" || e2e_fail "$slow ticks by default"
-((fast > 4 * slow)) && e2e_pass "--speed 10 reads much faster ($fast ticks)" ||
+fast="$TICKS"
+number "$slow" && ((slow > 3 && slow < 20)) && e2e_pass "200 ms per character by default" || e2e_fail "$slow ticks by default"
+number "$slow" && number "$fast" && ((fast > 4 * slow)) && e2e_pass "--speed 10 reads much faster ($fast ticks)" ||
     e2e_fail "--speed 10 gave $fast ticks against $slow"
 run_for 2 --speed 0 "$doc"
-((TICKS < slow)) && e2e_pass "--speed 0 reads slower ($TICKS ticks)" || e2e_fail "--speed 0 gave $TICKS ticks"
+number "$slow" && number "$TICKS" && ((TICKS < slow)) && e2e_pass "--speed 0 reads slower ($TICKS ticks)" || e2e_fail "--speed 0 gave $TICKS ticks"
 
 # 400 characters and two spaces, start point 10: position 4020, past the end.
 run_for 2 --speed 10 --start 10 "$doc"

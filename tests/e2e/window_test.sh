@@ -9,7 +9,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_init "$1" "$2"
 e2e_start_desktop
 probe="$E2E_BUILD/tests/e2e/lumio_shape_probe"
-[ -x "$probe" ] || { echo "SKIP: built without the X11 shape library (libxcb-shape0-dev)"; exit 77; }
+[ -x "$probe" ] || e2e_skip "no $probe (the X11 shape library, libxcb-shape0-dev, builds it)"
 target="$E2E_BUILD/tests/e2e/lumio_click_target"
 
 # A white window where the reader will be, to count the clicks that pass through.

@@ -147,11 +147,36 @@ TEST(CommandLine, BossKeyChoices) {
     }
 }
 
+TEST(CommandLine, NewInstance) {
+    struct Case {
+        std::vector<std::string> args;
+        bool newInstance;
+        std::string file;
+    };
+    const Case cases[] = {
+        {{}, false, ""},
+        {{"a.txt"}, false, "a.txt"},
+        {{"--new-instance"}, true, ""},
+        {{"a.txt", "--new-instance"}, true, "a.txt"},
+        {{"--new-instance", "--speed", "3", "b.txt"}, true, "b.txt"},
+        {{"--", "--new-instance"}, false, "--new-instance"}, // after "--", a file
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = ParseCommandLine(c.args);
+        const std::string shown = ::testing::PrintToString(c.args);
+        ASSERT_EQ(line.action, Action::Run) << shown << ": " << line.error;
+        EXPECT_EQ(line.newInstance, c.newInstance) << shown;
+        EXPECT_EQ(line.file, c.file) << shown;
+    }
+    EXPECT_EQ(ParseCommandLine({"--new-instances"}).action, Action::Error);
+}
+
 TEST(CommandLine, Texts) {
     const std::string help = HelpText();
     EXPECT_EQ(help.find("Usage: lumio [OPTION]... [FILE.txt]"), 0u);
-    for (const char* option : {"--speed V", "--start V", "--boss-key KEYS", "--boss-key none",
-                               "--help", "--version", "ctrl+alt+h", "F1..F24", "Grave"}) {
+    for (const char* option :
+         {"--speed V", "--start V", "--boss-key KEYS", "--boss-key none", "--help", "--version",
+          "ctrl+alt+h", "F1..F24", "Grave", "--new-instance"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
     std::size_t lineStart = 0;

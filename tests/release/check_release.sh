@@ -46,6 +46,7 @@ description="$(dpkg-deb -f "$deb" Description)"
 grep -q '^ *;' <<<"$description" && fail "the description has lines starting with ';'"
 lintian_report="$(lintian --fail-on error,warning "$deb" 2>&1)" ||
     fail "lintian finds fault with the package: $lintian_report"
+dpkg-deb -f "$deb" Depends | grep -q qt6-translations-l10n || fail "no dependency on Qt's translations"
 
 unpacked="$scratch/deb"
 dpkg-deb -x "$deb" "$unpacked"

@@ -44,7 +44,8 @@ first_window=$E2E_WINDOW
 
 # --- The same key asked for by a second reader: taken, said once, and it runs on.
 mv "$E2E_WORK/lumio.err" "$E2E_WORK/first.err"
-LUMIO_STATS=1 "$E2E_LUMIO" >"$E2E_WORK/second.out" 2>"$E2E_WORK/second.err" &
+# (--new-instance: a plain second start would hand over to the first and end)
+LUMIO_STATS=1 "$E2E_LUMIO" --new-instance >"$E2E_WORK/second.out" 2>"$E2E_WORK/second.err" &
 second_pid=$!
 E2E_PIDS+=("$second_pid")
 e2e_wait_for 20 xdotool search --onlyvisible --name "$title" && e2e_pass "a message box says the key is taken" ||

@@ -1,0 +1,18 @@
+#include "qt/qt_translations.h"
+
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace lumio {
+
+bool LoadQtTranslations(QCoreApplication& app, const QLocale& locale) {
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
+} // namespace lumio

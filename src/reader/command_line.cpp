@@ -11,6 +11,13 @@ namespace lumio {
 
 namespace {
 
+// Where the reading memory lives, as the help tells it.
+#ifdef _WIN32
+constexpr std::string_view kMemoryFolder = "%LOCALAPPDATA%\\Lumio";
+#else
+constexpr std::string_view kMemoryFolder = "~/.local/state/lumio (or $XDG_STATE_HOME/lumio)";
+#endif
+
 // Qt's own options that take a value: they and their value are Qt's business.
 constexpr std::array<std::string_view, 7> kQtOptionsWithValue = {
     "-platform",   "-display",         "-geometry",     "-style",
@@ -114,6 +121,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             return Only(CommandLine::Action::Help);
         } else if (!onlyFiles && arg == "--version") {
             return Only(CommandLine::Action::Version);
+        } else if (!onlyFiles && arg == "--no-memory") {
+            result.noMemory = true;
         } else if (!onlyFiles && TakesValue(arg)) {
             if (i + 1 >= args.size()) {
                 return Failed(arg + " needs a value");
@@ -149,6 +158,11 @@ std::string HelpText() {
            "                       or alt+grave: modifiers ctrl, alt, shift, win (super)\n"
            "                       and one key, in any case\n"
            "      --boss-key none  no boss key\n"
+           "      --no-memory      neither resume a document where it stopped nor remember\n"
+           "                       where it stops; the memory is reading-memory.txt in\n"
+           "                       " +
+           std::string(kMemoryFolder) +
+           "\n"
            "  -h, --help           show this help and exit\n"
            "      --version        show the version and exit\n"
            "\n"
@@ -160,7 +174,11 @@ std::string HelpText() {
            "the speed and start-point sliders, open, pin, web page and exit. Drag the\n"
            "title band to move it. The tray icon brings it back (left click) or hides\n"
            "it (right click); so does the boss key. When another program holds the boss\n"
-           "key, Lumio says so once and runs without it.\n";
+           "key, Lumio says so once and runs without it.\n"
+           "\n"
+           "Each document opens where it was left. Right-click the viewer (or press the\n"
+           "menu key or Shift+F10) for its chapters, to jump to a percentage or a chapter,\n"
+           "to start from the beginning, or to stop remembering for this run.\n";
 }
 
 std::string VersionText() {

@@ -19,6 +19,7 @@ struct CommandLine {
     std::string error;   // for Action::Error: what was wrong
     SliderMoves sliders; // moved after the load
     std::optional<HotKey> bossKey = BossKey::kDefault; // none: `--boss-key none`
+    bool noMemory = false; // `--no-memory`: no reading memory read or written
 };
 
 // Reads the arguments after the program name. Options Qt itself understands (such as

@@ -3,11 +3,12 @@
 #include "qt/qt_strings.h"
 #include "qt/reader_window.h"
 #include "qt/x11_hot_key.h"
+#include "quit_on_signal.h"
 #include "reader/boss_key.h"
 #include "reader/command_line.h"
 #include "reader/lumio_version.h"
+#include "reader/reading_memory.h"
 #include "reader/slider_moves.h"
-#include "quit_on_signal.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,7 +17,9 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -98,7 +101,11 @@ int main(int argc, char** argv) {
     const QIcon icon = ProgramIcon();
     QApplication::setWindowIcon(icon);
 
-    lumio::ReaderWindow window({icon, u"" LUMIO_WEB_PAGE, true});
+    const std::unique_ptr<lumio::ReadingMemory> memory =
+        command.noMemory ? nullptr : lumio::OpenReadingMemory([](std::string_view text) {
+            std::fprintf(stderr, "lumio: %.*s\n", static_cast<int>(text.size()), text.data());
+        });
+    lumio::ReaderWindow window({icon, u"" LUMIO_WEB_PAGE, true, memory.get()});
     window.Start();
     qint64 startupNs = startup.nsecsElapsed();
     QTimer::singleShot(0, &window, [&] { startupNs = startup.nsecsElapsed(); });
@@ -116,6 +123,10 @@ int main(int argc, char** argv) {
                      lumio::HotKeyName(*command.bossKey).c_str());
     }
     const int status = QApplication::exec();
+    if (memory) {
+        // The exit command, a close, SIGTERM or SIGINT: all end the loop and come here.
+        memory->Keep(window.core().ReadPos());
+    }
     bossKey.Stop();
     if (std::getenv("LUMIO_STATS") != nullptr) {
         ReportTimings(window, startupNs);

@@ -136,7 +136,7 @@ bool ReadWholeFile(std::u16string_view path, std::string& bytes, std::string& er
     return true;
 }
 
-bool ReplaceFile(std::u16string_view path, std::string_view bytes, std::string& error) {
+bool ReplaceWholeFile(std::u16string_view path, std::string_view bytes, std::string& error) {
     const std::string native = PathToNative(path);
     const std::size_t slash = native.rfind('/');
     if (slash != std::string::npos && slash > 0 && !MakeFolders(native.substr(0, slash), error)) {

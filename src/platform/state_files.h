@@ -29,6 +29,6 @@ bool ReadWholeFile(std::u16string_view path, std::string& bytes, std::string& er
 // over `path`, so the file is always either the old one or the new one whole, however
 // the program or the disk fails. Makes the missing folders first. False, with the
 // reason in `error`, when it could not; `path` is then untouched.
-bool ReplaceFile(std::u16string_view path, std::string_view bytes, std::string& error);
+bool ReplaceWholeFile(std::u16string_view path, std::string_view bytes, std::string& error);
 
 } // namespace lumio

@@ -142,7 +142,7 @@ bool ReadWholeFile(std::u16string_view path, std::string& bytes, std::string& er
     return true;
 }
 
-bool ReplaceFile(std::u16string_view path, std::string_view bytes, std::string& error) {
+bool ReplaceWholeFile(std::u16string_view path, std::string_view bytes, std::string& error) {
     const std::wstring wide = Wide(path);
     const std::size_t slash = wide.find_last_of(L"\\/");
     if (slash != std::wstring::npos && slash > 2 && !MakeFolders(wide.substr(0, slash), error)) {

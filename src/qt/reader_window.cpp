@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -46,11 +47,21 @@ ReaderWindow::ReaderWindow(ReaderWindowOptions options)
     desktop_.Register(handle_, this);
     Build(LayoutReaderWindow(LoadMainMsgForm()));
     core_ = std::make_unique<MainMsg>(MainMsgControls{*viewer_, timer_, *slider1_, *slider2_,
-                                                      dialog_, messageBox_, files_, &busyCursor_});
+                                                      dialog_, messageBox_, files_, &busyCursor_,
+                                                      options_.places});
     windowCore_ = std::make_unique<MainMsgWindow>(
         MainMsgWindowParts{*this, *viewer_, timer_, *slider1_, *button(kPinButtonName), tray_,
                            shell_, kProgramIcon, options_.makerWebPage});
     ConnectCommands();
+    menuShower_ = std::make_unique<QtViewerMenu>(this, QtFontFor(ambientFont_));
+    viewerMenu_ =
+        std::make_unique<ViewerMenu>(ViewerMenuParts{*core_, timer_, messageBox_, options_.places});
+    viewer_->onContextMenu = [this](QPoint global) { OpenViewerMenu(global); };
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this] { OpenViewerMenuFromKeyboard(); });
+    }
 }
 
 ReaderWindow::~ReaderWindow() {
@@ -215,6 +226,15 @@ void ReaderWindow::OpenAsDropped(const QString& path) {
     core_->Form_OLEDragDrop(QtDropData(mime));
 }
 
+void ReaderWindow::OpenViewerMenu(QPoint global) {
+    menuShower_->SetPosition(global);
+    viewerMenu_->Open(*menuShower_);
+}
+
+void ReaderWindow::OpenViewerMenuFromKeyboard() {
+    OpenViewerMenu(viewer_->mapToGlobal(QPoint(0, viewer_->height())));
+}
+
 void ReaderWindow::closeEvent(QCloseEvent* event) {
     windowCore_->Form_Unload();
     event->accept();
@@ -290,6 +310,9 @@ void ReaderWindow::Show() {
 }
 
 void ReaderWindow::Hide() {
+    if (options_.places != nullptr) {
+        options_.places->Keep(core_->ReadPos()); // tray, pin or boss key: the place is kept
+    }
     wantVisible_ = false;
     ScheduleVisibility();
 }

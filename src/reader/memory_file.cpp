@@ -15,30 +15,21 @@ namespace {
 constexpr char kSeparator = '\t';
 constexpr std::size_t kMaxNumberDigits = 10; // 2147483647
 
-// The escapes, both ways: the character and the letter after the backslash.
-struct Escape {
-    char byte;
-    char letter;
-};
-constexpr Escape kEscapes[] = {{'\\', '\\'}, {'\t', 't'}, {'\n', 'n'}, {'\r', 'r'}};
+// Bytes of a name written as %HH: the escape itself, the separator, line ends and other
+// control characters (and, below, bytes that are not UTF-8). Everything else, the
+// backslashes of a Windows path included, stands as it is.
+constexpr char kEscape = '%';
 
 void AppendHexEscape(std::uint8_t byte, std::string& out) {
     constexpr char kDigits[] = "0123456789ABCDEF";
-    out += "\\x";
+    out += kEscape;
     out += kDigits[byte >> 4];
     out += kDigits[byte & 0xF];
 }
 
 void AppendEscapedByte(char byte, std::string& out) {
-    for (const Escape& e : kEscapes) {
-        if (e.byte == byte) {
-            out += '\\';
-            out += e.letter;
-            return;
-        }
-    }
     const auto b = static_cast<std::uint8_t>(byte);
-    if (b < 0x20 || b == 0x7F) {
+    if (byte == kEscape || b < 0x20 || b == 0x7F) {
         AppendHexEscape(b, out);
     } else {
         out += byte;
@@ -77,28 +68,16 @@ std::optional<std::u16string> UnescapedPath(std::string_view text) {
         if (static_cast<std::uint8_t>(c) < 0x20 || c == 0x7F) {
             return std::nullopt; // the writer escapes these
         }
-        if (c != '\\') {
+        if (c != kEscape) {
             bytes += c;
             continue;
         }
-        if (++i == text.size()) {
-            return std::nullopt;
+        const std::optional<std::uint32_t> value = ParseHexDigits(text.substr(i + 1), 2);
+        if (!value || *value == 0) {
+            return std::nullopt; // no file name holds a NUL
         }
-        const auto e =
-            std::find_if(std::begin(kEscapes), std::end(kEscapes),
-                         [letter = text[i]](const Escape& x) { return x.letter == letter; });
-        if (e != std::end(kEscapes)) {
-            bytes += e->byte;
-        } else if (text[i] == 'x') {
-            const std::optional<std::uint32_t> value = ParseHexDigits(text.substr(i + 1), 2);
-            if (!value || *value == 0) {
-                return std::nullopt; // no file name holds a NUL
-            }
-            bytes += static_cast<char>(*value);
-            i += 2;
-        } else {
-            return std::nullopt;
-        }
+        bytes += static_cast<char>(*value);
+        i += 2;
     }
     return PathFromNative(bytes);
 }

@@ -25,8 +25,8 @@ struct Place {
 //     <position> TAB <length> TAB <path>
 //
 // The numbers are decimal, 0 <= position <= length < 2^31. The path is the system's
-// file name with backslash, control characters and bytes that are not UTF-8 written as
-// \\, \t, \n, \r and \xHH, so any name the system gives can be found again.
+// file name with %, control characters (the tab and line ends among them) and bytes that
+// are not UTF-8 written as %HH, so any name the system gives can be found again.
 inline constexpr std::string_view kMemoryFileHeader = "lumio reading memory 1";
 inline constexpr std::size_t kMaxPlaces = 500;
 

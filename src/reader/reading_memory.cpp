@@ -148,7 +148,7 @@ bool FileMemoryStorage::Read(std::string& bytes, std::string& error) {
 }
 
 bool FileMemoryStorage::Write(std::string_view bytes, std::string& error) {
-    return ReplaceFile(path_, bytes, error);
+    return ReplaceWholeFile(path_, bytes, error);
 }
 
 } // namespace lumio

@@ -24,6 +24,8 @@ inline constexpr std::u16string_view kMenuNoChapters = u"（未找到章节）";
 inline constexpr std::u16string_view kJumpTitle = u"跳转到";
 inline constexpr std::u16string_view kJumpPrompt =
     u"输入百分比（0 到 100，可带一位小数，如 37.5），\n或章节标题的开头（如 第十二章）：";
+inline constexpr std::u16string_view kJumpOk = u"确定";
+inline constexpr std::u16string_view kJumpCancel = u"取消";
 inline constexpr std::u16string_view kJumpRefused =
     u"请输入 0 到 100 之间的百分比（最多一位小数），或书中某一章标题的开头。";
 

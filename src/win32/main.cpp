@@ -1,13 +1,16 @@
 // lumio.exe: the reader window as a Windows program.
 #include "reader/boss_key.h"
 #include "reader/command_line.h"
+#include "reader/reading_memory.h"
 #include "reader/slider_moves.h"
 #include "win32/reader_window.h"
 #include "win32/wide.h"
 
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -97,7 +100,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const bool ole = SUCCEEDED(::OleInitialize(nullptr));
     int status = 0;
     {
-        lumio::ReaderWindow window({instance, u"" LUMIO_WEB_PAGE});
+        const std::unique_ptr<lumio::ReadingMemory> memory =
+            command.noMemory ? nullptr : lumio::OpenReadingMemory([](std::string_view text) {
+                Print("lumio: " + std::string(text) + "\n", STD_ERROR_HANDLE);
+            });
+        lumio::ReaderWindow window({instance, u"" LUMIO_WEB_PAGE, memory.get()});
         window.Start();
         if (!command.file.empty()) {
             window.OpenAsDropped(FromUtf8(command.file));
@@ -120,6 +127,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             ::DispatchMessageW(&msg);
         }
         status = static_cast<int>(msg.wParam);
+        if (memory) {
+            memory->Keep(window.core().ReadPos()); // the exit command or a close
+        }
         bossKey.Stop();
         if (::GetEnvironmentVariableW(L"LUMIO_STATS", nullptr, 0) != 0) {
             ReportTimings(window, startNs);

@@ -23,6 +23,8 @@ e2e_init() {
     E2E_WORK="$(mktemp -d)"
     E2E_SHOTS="${LUMIO_E2E_SHOTS:-$E2E_WORK/shots}"
     mkdir -p "$E2E_SHOTS"
+    # The programs' reading memory goes here, never into the user's own state folder.
+    export XDG_STATE_HOME="$E2E_WORK/state"
     e2e_need Xvfb openbox trayer xdotool import xwininfo xprop convert
     trap e2e_cleanup EXIT
 }

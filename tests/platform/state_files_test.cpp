@@ -77,11 +77,11 @@ protected:
 TEST_F(StateFilesTest, ReplaceMakesTheFoldersWritesAndReplacesLeavingNoTemporaryFile) {
     const fs::path file = dir_ / "a" / "b" / "memory.txt";
     std::string error;
-    ASSERT_TRUE(ReplaceFile(file.u16string(), "first\n", error)) << error;
+    ASSERT_TRUE(ReplaceWholeFile(file.u16string(), "first\n", error)) << error;
     EXPECT_EQ(Contents(file), "first\n");
-    ASSERT_TRUE(ReplaceFile(file.u16string(), std::string("second\0\xFF", 8), error)) << error;
+    ASSERT_TRUE(ReplaceWholeFile(file.u16string(), std::string("second\0\xFF", 8), error)) << error;
     EXPECT_EQ(Contents(file), std::string("second\0\xFF", 8));
-    ASSERT_TRUE(ReplaceFile(file.u16string(), "", error)) << error;
+    ASSERT_TRUE(ReplaceWholeFile(file.u16string(), "", error)) << error;
     EXPECT_EQ(Contents(file), "");
     std::size_t entries = 0;
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(file.parent_path())) {
@@ -93,14 +93,14 @@ TEST_F(StateFilesTest, ReplaceMakesTheFoldersWritesAndReplacesLeavingNoTemporary
 TEST_F(StateFilesTest, ReplaceThatCannotWriteSaysWhyAndLeavesEverythingAsItWas) {
     std::ofstream(dir_ / "plain") << "a file where a folder should be";
     std::string error;
-    EXPECT_FALSE(ReplaceFile(In(fs::path("plain") / "lumio" / "memory.txt"), "x", error));
+    EXPECT_FALSE(ReplaceWholeFile(In(fs::path("plain") / "lumio" / "memory.txt"), "x", error));
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(Contents(dir_ / "plain"), "a file where a folder should be");
 
     // The name is taken by a folder: the rename fails, the temporary file goes.
     fs::create_directories(dir_ / "taken" / "inside");
     error.clear();
-    EXPECT_FALSE(ReplaceFile(In("taken"), "x", error));
+    EXPECT_FALSE(ReplaceWholeFile(In("taken"), "x", error));
     EXPECT_FALSE(error.empty());
     EXPECT_TRUE(fs::is_directory(dir_ / "taken" / "inside"));
     std::size_t entries = 0;

@@ -1,3 +1,4 @@
+#include "place_printer.h"
 #include "platform/utf.h"
 #include "reader/memory_file.h"
 
@@ -33,7 +34,7 @@ TEST(MemoryFileTest, NamesOfAnyBytesComeBackTheSame) {
         u"/bell\x07\x1F\x7F.txt",
         PathFromNative("/\xCA\xE9.txt"), // 书 in GBK
         u"/\U0001F4D6 book.txt",
-        u"/\\x41 is not an escape.txt",
+        u"/100%25 is not an escape%.txt",
     };
     std::vector<Place> places;
     for (const std::u16string& name : names) {
@@ -46,8 +47,11 @@ TEST(MemoryFileTest, NamesOfAnyBytesComeBackTheSame) {
     EXPECT_FALSE(read.damaged);
     EXPECT_EQ(read.skippedLines, 0u);
     EXPECT_EQ(read.places, places);
-    EXPECT_NE(bytes.find("/\\xCA\\xE9.txt"), std::string::npos);
-    EXPECT_NE(bytes.find("/a\\tb.txt"), std::string::npos);
+    EXPECT_NE(bytes.find("/%CA%E9.txt"), std::string::npos);
+    EXPECT_NE(bytes.find("/a%09b.txt"), std::string::npos);
+    EXPECT_NE(bytes.find("C:\\Users\\读者\\书.txt"), std::string::npos)
+        << "Windows paths as they are";
+    EXPECT_NE(bytes.find("/100%2525 is not an escape%25.txt"), std::string::npos);
 }
 
 TEST(MemoryFileTest, DamagedLinesAreSkippedAndNothingIsGuessed) {
@@ -72,10 +76,11 @@ TEST(MemoryFileTest, DamagedLinesAreSkippedAndNothingIsGuessed) {
         {"5\t\t/no-length.txt", false},
         {"\t10\t/no-position.txt", false},
         {"five\t10\t/words.txt", false},
-        {"5\t10\t/bad\\qescape.txt", false},
-        {"5\t10\t/cut\\x4", false},
-        {"5\t10\t/nul\\x00.txt", false},
-        {"5\t10\t/ends-in-backslash\\", false},
+        {"5\t10\t/%41%2f%e4%b8%80.txt", true}, // escapes of bytes that needed none
+        {"5\t10\t/bad%zzescape.txt", false},
+        {"5\t10\t/cut%4", false},
+        {"5\t10\t/nul%00.txt", false},
+        {"5\t10\t/ends-in-percent%", false},
         {"5\t10\t/raw\x01"
          "control.txt",
          false},
@@ -96,7 +101,8 @@ TEST(MemoryFileTest, DamagedLinesAreSkippedAndNothingIsGuessed) {
     EXPECT_THAT(read.places,
                 ElementsAre(Place{u"/ok.txt", 5, 10}, Place{u"/at-the-end.txt", 10, 10},
                             Place{u"/empty.txt", 0, 0},
-                            Place{u"/largest.txt", 2147483647, 2147483647}));
+                            Place{u"/largest.txt", 2147483647, 2147483647},
+                            Place{u"/A/一.txt", 5, 10}));
 }
 
 TEST(MemoryFileTest, LineCutShortAtTheEndIsSkipped) {

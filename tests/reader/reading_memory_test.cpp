@@ -1,3 +1,4 @@
+#include "place_printer.h"
 #include "platform/utf.h"
 #include "reader/reading_memory.h"
 

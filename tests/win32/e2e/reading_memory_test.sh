@@ -3,7 +3,8 @@
 # opens the menu (TrackPopupMenu); its chapter list jumps to a chapter, 从头开始 goes
 # back to the start, 跳转到… takes a percentage; the menu key and Shift+F10 open it
 # too; the exit button keeps the place, and opened again the program reads on from
-# there; the end of the session (WM_QUERYENDSESSION, WM_ENDSESSION) keeps it too;
+# there; hiding the strip and the end of the session (WM_QUERYENDSESSION, WM_ENDSESSION)
+# keep it too;
 # --no-memory leaves %LOCALAPPDATA%\Lumio alone. The fifth chapter is written in dense
 # characters, everything else in light ones, so the red mark tells where the view is.
 set -uo pipefail
@@ -133,16 +134,21 @@ viewer_after resumed 2
 m=$(red_of resumed)
 ((m > 2 * light)) && e2e_pass "reopened, it reads on in the fifth chapter ($m)" || e2e_fail "reopened: $m"
 
-# 5. The end of the session keeps the place too.
+# 5. Hiding the strip keeps the place; so does the end of the session, hidden or not.
 if open_menu menu4 right_click_viewer; then
     press Down Down Down Return # 从头开始: a place the memory does not hold yet
-    viewer_after before-end 1
+    viewer_after before-pin 1
 fi
+win_click 1 $((WX + 553)) $((WY + 12)) # the pin button unpins and hides the strip
+e2e_wait_for 5 sh -c '! xdotool search --onlyvisible --name "^Lumio V3$"' || e2e_fail "the pin did not hide it"
+hidden=$(remembered)
+[ -n "$hidden" ] && ((hidden < fifth)) && e2e_pass "hiding kept $hidden" || e2e_fail "after hiding: '$hidden'"
+sleep 2 # reading goes on while hidden
 "$WIN_LOADER" wineboot --end-session >/dev/null 2>&1
 e2e_wait_for 20 sh -c "! kill -0 $E2E_LUMIO_PID" || e2e_fail "the end of the session did not end it"
 ended=$(remembered)
-[ -n "$ended" ] && ((ended < fifth)) && e2e_pass "the end of the session kept $ended" ||
-    e2e_fail "after the end of the session: '$ended'"
+[ -n "$ended" ] && ((ended > hidden && ended < fifth)) && e2e_pass "the end of the session kept $ended" ||
+    e2e_fail "after the end of the session: '$ended' (hidden at $hidden)"
 
 # 6. --no-memory reads and writes nothing.
 rm -rf "$(local_app_data)/Lumio"

@@ -52,8 +52,9 @@ std::unique_ptr<QMenu> BuildViewerMenu(const ViewerMenuModel& model, const QFont
     }
     for (std::size_t i = 0; i < model.chapters.size(); ++i) {
         QAction* action = AddChoice(*chapters, model.chapters[i], {Kind::Chapter, i});
+        // All checkable, so moving the mark changes no item's size.
+        action->setCheckable(true);
         if (model.currentChapter == i) {
-            action->setCheckable(true);
             action->setChecked(true);
             chapters->setActiveAction(action); // scrolled into view as the list opens
         }
@@ -77,13 +78,47 @@ std::optional<ViewerMenuChoice> ChoiceOf(const QAction* action) {
                             static_cast<std::size_t>(parts.at(1).toULongLong())};
 }
 
-std::optional<ViewerMenuChoice> QtViewerMenu::ShowMenu(const ViewerMenuModel& model) {
-    const std::unique_ptr<QMenu> menu = BuildViewerMenu(model, font_, parent_);
-    open_ = menu.get();
-    if (onShown) {
-        QTimer::singleShot(0, menu.get(), [this, m = menu.get()] { onShown(*m); });
+QMenu& QtViewerMenu::MenuFor(const ViewerMenuModel& model) {
+    if (!menu_ || model.chapters != chapters_) {
+        menu_ = BuildViewerMenu(model, font_, parent_);
+        chapters_ = model.chapters;
+        return *menu_;
     }
-    const QAction* chosen = menu->exec(position_);
+    QMenu* chapters = menu_->actions()[0]->menu();
+    const QList<QAction*> items = chapters->actions();
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const bool current = model.currentChapter == static_cast<std::size_t>(i);
+        if (items[i]->isChecked() != current) {
+            items[i]->setChecked(current);
+        }
+        if (current) {
+            chapters->setActiveAction(items[i]);
+        }
+    }
+    QAction* remember = menu_->actions()[4];
+    remember->setChecked(model.rememberChecked);
+    remember->setEnabled(model.rememberEnabled);
+    return *menu_;
+}
+
+void QtViewerMenu::Prepare(const ViewerMenuModel& model) {
+    QMenu& menu = MenuFor(model);
+    // Shown once where nobody sees it, the list measures and places its items now
+    // instead of when the user asks for it.
+    QMenu* chapters = menu.actions()[0]->menu();
+    chapters->setAttribute(Qt::WA_DontShowOnScreen, true);
+    chapters->popup(QPoint(0, 0));
+    chapters->hide();
+    chapters->setAttribute(Qt::WA_DontShowOnScreen, false);
+}
+
+std::optional<ViewerMenuChoice> QtViewerMenu::ShowMenu(const ViewerMenuModel& model) {
+    QMenu& menu = MenuFor(model);
+    open_ = &menu;
+    if (onShown) {
+        QTimer::singleShot(0, &menu, [this, m = &menu] { onShown(*m); });
+    }
+    const QAction* chosen = menu.exec(position_);
     open_ = nullptr;
     return ChoiceOf(chosen);
 }

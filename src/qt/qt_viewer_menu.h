@@ -28,6 +28,11 @@ public:
     // Where the next menu opens, in screen coordinates.
     void SetPosition(QPoint global) { position_ = global; }
 
+    // Builds the menu for `model`'s chapters ahead of its first showing, and lays it
+    // out unseen: a list of thousands of chapters then opens at once. The menu is kept
+    // while the chapters stay the same.
+    void Prepare(const ViewerMenuModel& model);
+
     std::optional<ViewerMenuChoice> ShowMenu(const ViewerMenuModel& model) override;
     std::optional<std::u16string> AskText(std::u16string_view title,
                                           std::u16string_view prompt) override;
@@ -38,10 +43,16 @@ public:
     std::function<void(QMenu&)> onShown;
 
 private:
+    // The menu for the model: the kept one with its marks brought up to date, or a new
+    // one when the chapters changed.
+    QMenu& MenuFor(const ViewerMenuModel& model);
+
     QWidget* parent_;
     QFont font_;
     QPoint position_;
     QPointer<QMenu> open_;
+    std::unique_ptr<QMenu> menu_;
+    std::vector<std::u16string> chapters_; // the chapters menu_ lists
 };
 
 } // namespace lumio

@@ -185,6 +185,7 @@ void ReaderWindow::ConnectCommands() {
         core_->trm1_Timer();
         ++timings_.ticks;
         timings_.tickNs += clock.nsecsElapsed();
+        PrepareViewerMenu();
     };
 }
 
@@ -224,6 +225,16 @@ void ReaderWindow::OpenAsDropped(const QString& path) {
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(path)});
     core_->Form_OLEDragDrop(QtDropData(mime));
+}
+
+void ReaderWindow::PrepareViewerMenu() {
+    // Once per document, at its first tick: a novel's thousands of chapters are laid out
+    // then, not when the user right-clicks.
+    const std::vector<Chapter>& chapters = core_->chapters();
+    if (!chapters.empty() && chapters.data() != menuPreparedFor_) {
+        menuPreparedFor_ = chapters.data();
+        menuShower_->Prepare(viewerMenu_->Model());
+    }
 }
 
 void ReaderWindow::OpenViewerMenu(QPoint global) {

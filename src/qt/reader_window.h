@@ -65,6 +65,7 @@ public:
     // The viewer's menu at `global` (from the keyboard: under the viewer's corner).
     void OpenViewerMenu(QPoint global);
     void OpenViewerMenuFromKeyboard();
+    void PrepareViewerMenu();
     QtViewerMenu& viewerMenuShower() { return *menuShower_; }
 
     MainMsg& core() { return *core_; }
@@ -176,6 +177,7 @@ private:
     std::unique_ptr<MainMsgWindow> windowCore_;
     std::unique_ptr<QtViewerMenu> menuShower_;
     std::unique_ptr<ViewerMenu> viewerMenu_;
+    const Chapter* menuPreparedFor_ = nullptr; // the chapter list the menu is laid out for
 
     // What each linked procedure replaced, by the token its installer holds.
     std::map<WindowProcToken, ProcedureSwap> procedures_;

@@ -119,14 +119,6 @@ bool IsChapterHeading(std::u16string_view line) {
     return IsOrdinalHeading(line) || IsMatterHeading(line);
 }
 
-bool ChapterFinder::MayStartHeading(char16_t c) {
-    if (c == kOrdinalPrefix.front()) {
-        return true;
-    }
-    return std::any_of(kMatterHeadings.begin(), kMatterHeadings.end(),
-                       [c](const MatterHeading& h) { return h.word.front() == c; });
-}
-
 void ChapterFinder::Consider(std::u16string_view line, std::size_t start) {
     // Positions are 32-bit, as the reading position is; beyond that nothing can be
     // reached by a jump.

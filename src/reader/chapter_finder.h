@@ -39,7 +39,12 @@ public:
     std::vector<Chapter> Take() { return std::move(chapters_); }
 
 private:
-    static bool MayStartHeading(char16_t c);
+    // The first characters of every heading (第 and the front and back matter words):
+    // a novel's lines are tested against these few before anything else.
+    static constexpr std::u16string_view kFirstCharacters = u"第序楔引前尾后终番完";
+    static bool MayStartHeading(char16_t c) {
+        return kFirstCharacters.find(c) != std::u16string_view::npos;
+    }
     void Consider(std::u16string_view line, std::size_t start);
 
     std::vector<Chapter> chapters_;

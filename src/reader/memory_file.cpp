@@ -7,6 +7,7 @@
 #include <charconv>
 #include <limits>
 #include <optional>
+#include <unordered_set>
 
 namespace lumio {
 
@@ -115,11 +116,6 @@ std::optional<Place> ParseLine(std::string_view line) {
     return Place{std::move(*path), *position, *length};
 }
 
-bool Knows(const std::vector<Place>& places, std::u16string_view path) {
-    return std::any_of(places.begin(), places.end(),
-                       [path](const Place& p) { return p.path == path; });
-}
-
 } // namespace
 
 MemoryFileContents ParseMemoryFile(std::string_view bytes) {
@@ -132,6 +128,7 @@ MemoryFileContents ParseMemoryFile(std::string_view bytes) {
         contents.damaged = true;
         return contents;
     }
+    std::unordered_set<std::u16string> seen; // a full memory's paths, compared once each
     std::size_t at = headerEnd + 1;
     while (at < bytes.size()) {
         const std::size_t end = bytes.find('\n', at);
@@ -143,7 +140,7 @@ MemoryFileContents ParseMemoryFile(std::string_view bytes) {
         at = end + 1;
         if (!place) {
             ++contents.skippedLines;
-        } else if (contents.places.size() < kMaxPlaces && !Knows(contents.places, place->path)) {
+        } else if (contents.places.size() < kMaxPlaces && seen.insert(place->path).second) {
             contents.places.push_back(std::move(*place));
         }
     }

@@ -78,6 +78,46 @@ private slots:
         QVERIFY(!remember->isChecked());
     }
 
+    void aKeptMenuFollowsTheModel() {
+        QtViewerMenu shower(nullptr, kFormFont);
+        ViewerMenuModel model;
+        model.chapters = {u"序章", u"第一章", u"第二章"};
+        model.currentChapter = 0;
+        model.rememberEnabled = true;
+        model.rememberChecked = true;
+        shower.Prepare(model);
+        QList<QStringList> seen;
+        QList<const QMenu*> menus;
+        shower.onShown = [&](QMenu& menu) {
+            QStringList marks;
+            for (const QAction* a : menu.actions()[0]->menu()->actions()) {
+                marks << (a->isChecked() ? a->text() : QString());
+            }
+            marks << (menu.actions()[4]->isChecked() ? "remember" : "") +
+                         QString(menu.actions()[4]->isEnabled() ? "" : " greyed");
+            seen << marks;
+            menus << &menu;
+            menu.close();
+        };
+        const auto show = [&] { QVERIFY(!shower.ShowMenu(model)); }; // closed: no choice
+        show();
+        model.currentChapter = 2; // reading moved on
+        model.rememberChecked = false;
+        show();
+        model.currentChapter.reset();
+        model.rememberEnabled = false;
+        show();
+        model.chapters.push_back(u"尾声"); // another document
+        model.currentChapter = 3;
+        show();
+        QCOMPARE(seen, (QList<QStringList>{{"序章", "", "", "remember"},
+                                           {"", "", "第二章", ""},
+                                           {"", "", "", " greyed"},
+                                           {"", "", "", "尾声", " greyed"}}));
+        QCOMPARE(menus[1], menus[0]); // the same menu while the chapters stay the same
+        QCOMPARE(menus[2], menus[0]);
+    }
+
     void rightClickOnTheViewerAsksForTheMenuAtThePointer() {
         ViewerWidget viewer;
         viewer.resize(649, 45);

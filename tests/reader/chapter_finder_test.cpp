@@ -86,6 +86,17 @@ TEST(ChapterHeadingTest, HeadingShapesAndNearMisses) {
     }
 }
 
+TEST(ChapterHeadingTest, EveryHeadingShapeGetsPastTheFirstCharacterTest) {
+    // The finder looks at a line only when its first character may start a heading.
+    for (const HeadingCase& c : kHeadings) {
+        if (c.heading) {
+            ChapterFinder finder;
+            finder.LineEnded(c.line, 0);
+            EXPECT_EQ(finder.chapters().size(), 1u) << ToUtf8(c.line);
+        }
+    }
+}
+
 TEST(ChapterHeadingTest, LengthLimitIsFiftyUnits) {
     std::u16string line = u"第一章 ";
     line.append(50 - line.size(), u'字');

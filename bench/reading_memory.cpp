@@ -99,8 +99,8 @@ void BM_ParseAndFormatFullMemory(benchmark::State& state) {
 }
 BENCHMARK(BM_ParseAndFormatFullMemory)->Unit(benchmark::kMicrosecond);
 
-// One pause's save with 500 books remembered: read, parse, put first, format, write,
-// flush to the disk and rename.
+// One pause's save with 500 books remembered: read, parse, put first, format, write
+// and rename.
 void BM_SaveFullMemory(benchmark::State& state) {
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / "lumio-bench-memory" / "lumio";

@@ -150,8 +150,10 @@ bool ReplaceWholeFile(std::u16string_view path, std::string_view bytes, std::str
         error = Reason(temporary.c_str(), errno);
         return false;
     }
-    // Written, then on the disk, before it takes the old file's name.
-    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    // Written whole (a full disk fails here or at close) before it takes the old file's
+    // name. Not forced to the disk first: that costs a busy disk tens of milliseconds at
+    // every pause, and the file system puts a renamed file's data down before the rename.
+    bool ok = WriteAll(fd, bytes);
     const int code = errno;
     ok = ::close(fd) == 0 && ok;
     if (!ok) {

@@ -25,9 +25,9 @@ std::u16string FullPath(std::u16string_view path);
 // reason in `error`, when it exists but cannot be read.
 bool ReadWholeFile(std::u16string_view path, std::string& bytes, std::string& error);
 
-// Writes `bytes` to a new file beside `path`, puts it on the disk and then renames it
-// over `path`, so the file is always either the old one or the new one whole, however
-// the program or the disk fails. Makes the missing folders first. False, with the
+// Writes `bytes` to a new file beside `path` and then renames it over `path`, so the
+// file is always either the old one or the new one whole, whether the program stops
+// half-way or the disk is full. Makes the missing folders first. False, with the
 // reason in `error`, when it could not; `path` is then untouched.
 bool ReplaceWholeFile(std::u16string_view path, std::string_view bytes, std::string& error);
 

@@ -164,8 +164,8 @@ bool ReplaceWholeFile(std::u16string_view path, std::string_view bytes, std::str
         ok = ::WriteFile(file, bytes.data(), want, &written, nullptr) && written > 0;
         bytes.remove_prefix(written);
     }
-    // Written, then on the disk, before it takes the old file's name.
-    ok = ok && ::FlushFileBuffers(file);
+    // Written whole before it takes the old file's name; the replacing move below waits
+    // for the disk (MOVEFILE_WRITE_THROUGH).
     code = ok ? 0 : ::GetLastError();
     ::CloseHandle(file);
     if (!ok) {

@@ -2,8 +2,10 @@
 
 #include "qt/qt_strings.h"
 
+#include <QEvent>
 #include <QInputDialog>
 #include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <QTimer>
 
 namespace lumio {
@@ -13,9 +15,21 @@ namespace {
 using Kind = ViewerMenuChoice::Kind;
 
 // A list taller than the screen scrolls, whatever the style would do with it (some
-// break it into columns).
+// break it into columns); of its items, all checkable, only the marked one shows a box.
 class ScrollingMenuStyle : public QProxyStyle {
 public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element == CE_MenuItem && item != nullptr && !item->checked) {
+            QStyleOptionMenuItem plain(*item);
+            plain.checkType = QStyleOptionMenuItem::NotCheckable;
+            QProxyStyle::drawControl(element, &plain, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
         if (hint == SH_Menu_Scrollable) {
@@ -35,6 +49,27 @@ QAction* AddChoice(QMenu& menu, std::u16string_view text, const ViewerMenuChoice
     action->setData(Encode(choice));
     return action;
 }
+
+// While it lives, the list does not hear of its items' changes: moving the check mark
+// between items that are all checkable changes no item's size, and a list that heard
+// of it would measure all its thousands of items again.
+class QuietList : public QObject {
+public:
+    explicit QuietList(QMenu& list) : list_(list) { list_.installEventFilter(this); }
+    ~QuietList() override {
+        list_.removeEventFilter(this);
+        list_.update();
+    }
+    QuietList(const QuietList&) = delete;
+    QuietList& operator=(const QuietList&) = delete;
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::ActionChanged;
+    }
+
+private:
+    QMenu& list_;
+};
 
 } // namespace
 
@@ -59,6 +94,17 @@ std::unique_ptr<QMenu> BuildViewerMenu(const ViewerMenuModel& model, const QFont
             chapters->setActiveAction(action); // scrolled into view as the list opens
         }
     }
+    // However the list opens (pointer or keys), it opens at the chapter being read.
+    QObject::connect(chapters, &QMenu::aboutToShow, chapters, [chapters] {
+        QTimer::singleShot(0, chapters, [chapters] {
+            for (QAction* action : chapters->actions()) {
+                if (action->isChecked()) {
+                    chapters->setActiveAction(action);
+                    return;
+                }
+            }
+        });
+    });
     AddChoice(*menu, kMenuJump, {Kind::Jump, 0});
     AddChoice(*menu, kMenuFromStart, {Kind::FromStart, 0});
     menu->addSeparator();
@@ -85,6 +131,7 @@ QMenu& QtViewerMenu::MenuFor(const ViewerMenuModel& model) {
         return *menu_;
     }
     QMenu* chapters = menu_->actions()[0]->menu();
+    const QuietList quiet(*chapters);
     const QList<QAction*> items = chapters->actions();
     for (qsizetype i = 0; i < items.size(); ++i) {
         const bool current = model.currentChapter == static_cast<std::size_t>(i);

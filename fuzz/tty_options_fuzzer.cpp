@@ -19,6 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!inRange(options.speed) || !inRange(options.start)) {
         __builtin_trap();
     }
+    if ((options.atTenths && (*options.atTenths < 0 || *options.atTenths > 1000)) ||
+        (options.chapter && *options.chapter < 1) ||
+        (error.empty() && options.atTenths && options.chapter)) {
+        __builtin_trap(); // a percentage, a chapter from 1, never both
+    }
     if (!error.empty() && options.help) {
         __builtin_trap(); // help is asked for or the line is wrong, not both
     }

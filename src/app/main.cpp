@@ -13,6 +13,7 @@
 #include "reader/command_line.h"
 #include "reader/lumio_version.h"
 #include "reader/missing_tray_notice.h"
+#include "reader/reading_memory.h"
 #include "reader/second_start.h"
 #include "reader/slider_moves.h"
 
@@ -26,6 +27,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 #include <vector>
 
@@ -126,7 +128,11 @@ int main(int argc, char** argv) {
     const QIcon icon = ProgramIcon();
     QApplication::setWindowIcon(icon);
 
-    lumio::ReaderWindow window({icon, u"" LUMIO_WEB_PAGE, true});
+    const std::unique_ptr<lumio::ReadingMemory> memory =
+        command.noMemory ? nullptr : lumio::OpenReadingMemory([](std::string_view text) {
+            std::fprintf(stderr, "lumio: %.*s\n", static_cast<int>(text.size()), text.data());
+        });
+    lumio::ReaderWindow window({icon, u"" LUMIO_WEB_PAGE, true, memory.get()});
     window.Start();
     qint64 startupNs = startup.nsecsElapsed();
     QTimer::singleShot(0, &window, [&] { startupNs = startup.nsecsElapsed(); });
@@ -160,6 +166,10 @@ int main(int argc, char** argv) {
     const int status = QApplication::exec();
     fullScreen.Stop();
     window.onShowHide = nullptr;
+    if (memory) {
+        // The exit command, a close, SIGTERM or SIGINT: all end the loop and come here.
+        memory->Keep(window.core().ReadPos());
+    }
     bossKey.Stop();
     if (std::getenv("LUMIO_STATS") != nullptr) {
         ReportTimings(window, startupNs);

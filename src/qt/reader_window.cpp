@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -47,11 +48,21 @@ ReaderWindow::ReaderWindow(ReaderWindowOptions options)
     desktop_.Register(handle_, this);
     Build(LayoutReaderWindow(LoadMainMsgForm()));
     core_ = std::make_unique<MainMsg>(MainMsgControls{*viewer_, timer_, *slider1_, *slider2_,
-                                                      dialog_, messageBox_, files_, &busyCursor_});
+                                                      dialog_, messageBox_, files_, &busyCursor_,
+                                                      options_.places});
     windowCore_ = std::make_unique<MainMsgWindow>(
         MainMsgWindowParts{*this, *viewer_, timer_, *slider1_, *button(kPinButtonName), tray_,
                            shell_, kProgramIcon, options_.makerWebPage});
     ConnectCommands();
+    menuShower_ = std::make_unique<QtViewerMenu>(this, QtFontFor(ambientFont_));
+    viewerMenu_ =
+        std::make_unique<ViewerMenu>(ViewerMenuParts{*core_, timer_, messageBox_, options_.places});
+    viewer_->onContextMenu = [this](QPoint global) { OpenViewerMenu(global); };
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this] { OpenViewerMenuFromKeyboard(); });
+    }
 }
 
 ReaderWindow::~ReaderWindow() {
@@ -175,6 +186,7 @@ void ReaderWindow::ConnectCommands() {
         core_->trm1_Timer();
         ++timings_.ticks;
         timings_.tickNs += clock.nsecsElapsed();
+        PrepareViewerMenu();
     };
 }
 
@@ -212,6 +224,25 @@ void ReaderWindow::Start() {
 
 void ReaderWindow::OpenAsDropped(const std::u16string& path) {
     core_->Form_OLEDragDrop(OneFileDrop(path));
+}
+
+void ReaderWindow::PrepareViewerMenu() {
+    // Once per document, at its first tick: a novel's thousands of chapters are laid out
+    // then, not when the user right-clicks.
+    const std::vector<Chapter>& chapters = core_->chapters();
+    if (!chapters.empty() && chapters.data() != menuPreparedFor_) {
+        menuPreparedFor_ = chapters.data();
+        menuShower_->Prepare(viewerMenu_->Model());
+    }
+}
+
+void ReaderWindow::OpenViewerMenu(QPoint global) {
+    menuShower_->SetPosition(global);
+    viewerMenu_->Open(*menuShower_);
+}
+
+void ReaderWindow::OpenViewerMenuFromKeyboard() {
+    OpenViewerMenu(viewer_->mapToGlobal(QPoint(0, viewer_->height())));
 }
 
 void ReaderWindow::closeEvent(QCloseEvent* event) {
@@ -292,6 +323,9 @@ void ReaderWindow::Show() {
 }
 
 void ReaderWindow::Hide() {
+    if (options_.places != nullptr) {
+        options_.places->Keep(core_->ReadPos()); // tray, pin or boss key: the place is kept
+    }
     wantVisible_ = false;
     ScheduleVisibility();
     if (onShowHide) {

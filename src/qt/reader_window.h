@@ -10,6 +10,7 @@
 #include "qt/qt_shell.h"
 #include "qt/qt_text_painter.h"
 #include "qt/qt_timer.h"
+#include "qt/qt_viewer_menu.h"
 #include "qt/slider_widget.h"
 #include "qt/tray_icon.h"
 #include "qt/viewer_widget.h"
@@ -32,9 +33,10 @@
 namespace lumio {
 
 struct ReaderWindowOptions {
-    QIcon icon;                  // the program icon (window and tray)
-    std::u16string makerWebPage; // what the web-page button opens
-    bool quitOnClose = true;     // end the program when the window closes
+    QIcon icon;                      // the program icon (window and tray)
+    std::u16string makerWebPage;     // what the web-page button opens
+    bool quitOnClose = true;         // end the program when the window closes
+    ReadingPlaces* places = nullptr; // the reading memory; none: every document from its start
 };
 
 // Where the time of the reading goes, for the speed figures.
@@ -61,6 +63,11 @@ public:
     void Start();
     // Opens a document as a drop of that one file would.
     void OpenAsDropped(const std::u16string& path);
+    // The viewer's menu at `global` (from the keyboard: under the viewer's corner).
+    void OpenViewerMenu(QPoint global);
+    void OpenViewerMenuFromKeyboard();
+    void PrepareViewerMenu();
+    QtViewerMenu& viewerMenuShower() { return *menuShower_; }
 
     MainMsg& core() { return *core_; }
     MainMsgWindow& windowCore() { return *windowCore_; }
@@ -171,6 +178,9 @@ private:
 
     std::unique_ptr<MainMsg> core_;
     std::unique_ptr<MainMsgWindow> windowCore_;
+    std::unique_ptr<QtViewerMenu> menuShower_;
+    std::unique_ptr<ViewerMenu> viewerMenu_;
+    const Chapter* menuPreparedFor_ = nullptr; // the chapter list the menu is laid out for
 
     // What each linked procedure replaced, by the token its installer holds.
     std::map<WindowProcToken, ProcedureSwap> procedures_;

@@ -2,6 +2,7 @@
 
 #include "qt/qt_strings.h"
 
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QElapsedTimer>
@@ -195,6 +196,13 @@ void ViewerWidget::dragEnterEvent(QDragEnterEvent* event) {
 
 void ViewerWidget::dragMoveEvent(QDragMoveEvent* event) {
     event->acceptProposedAction();
+}
+
+void ViewerWidget::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    if (onContextMenu) {
+        onContextMenu(event->globalPos());
+    }
 }
 
 void ViewerWidget::dropEvent(QDropEvent* event) {

@@ -43,6 +43,8 @@ public:
 
     // A drop arrived (its data is the event's mime data).
     std::function<void(const class QMimeData&)> onDrop;
+    // The viewer's menu is asked for at this point of the screen.
+    std::function<void(QPoint global)> onContextMenu;
 
     // What the viewer holds and shows, for tests.
     QString text() const { return text_; }
@@ -71,6 +73,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     struct Colored {

@@ -11,6 +11,13 @@ namespace lumio {
 
 namespace {
 
+// Where the reading memory lives, as the help tells it.
+#ifdef _WIN32
+constexpr std::string_view kMemoryFolder = "%LOCALAPPDATA%\\Lumio";
+#else
+constexpr std::string_view kMemoryFolder = "~/.local/state/lumio (or $XDG_STATE_HOME/lumio)";
+#endif
+
 // Qt's own options that take a value: they and their value are Qt's business.
 constexpr std::array<std::string_view, 7> kQtOptionsWithValue = {
     "-platform",   "-display",         "-geometry",     "-style",
@@ -118,6 +125,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, ToolkitOption
             result.autoHide = false;
         } else if (!onlyFiles && arg == "--new-instance") {
             result.newInstance = true;
+        } else if (!onlyFiles && arg == "--no-memory") {
+            result.noMemory = true;
         } else if (!onlyFiles && TakesValue(arg)) {
             if (i + 1 >= args.size()) {
                 return Failed(arg + " needs a value");
@@ -158,6 +167,11 @@ std::string HelpText() {
            "                       hides while a full-screen window or a presentation is\n"
            "                       in front on its monitor, and comes back after\n"
            "      --new-instance   open a strip of its own even when one is running\n"
+           "      --no-memory      neither resume a document where it stopped nor remember\n"
+           "                       where it stops; the memory is reading-memory.txt in\n"
+           "                       " +
+           std::string(kMemoryFolder) +
+           "\n"
            "  -h, --help           show this help and exit\n"
            "      --version        show the version and exit\n"
            "\n"
@@ -173,7 +187,12 @@ std::string HelpText() {
            "\n"
            "One strip runs per desktop session: starting lumio again shows the running\n"
            "strip and opens FILE in it (the other options are not handed over). Without\n"
-           "a notification area Lumio says once how to bring the strip back.\n";
+           "a notification area Lumio says once how to bring the strip back.\n"
+           "\n"
+
+           "Each document opens where it was left. Right-click the viewer (or press the\n"
+           "menu key or Shift+F10) for its chapters, to jump to a percentage or a chapter,\n"
+           "to start from the beginning, or to stop remembering for this run.\n";
 }
 
 std::string VersionText() {

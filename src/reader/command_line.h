@@ -25,6 +25,7 @@ struct CommandLine {
     std::optional<std::size_t> fileAt;
     bool autoHide = true;     // step aside for full-screen windows; off: `--no-auto-hide`
     bool newInstance = false; // `--new-instance`: a strip of its own, not handed over
+    bool noMemory = false;    // `--no-memory`: no reading memory read or written
 };
 
 // Whose options besides ours the command line may hold.

@@ -78,6 +78,8 @@ FileError Feed(ByteStream& stream, DocumentText& document) {
 
 LoadedDocument Read(ByteStream& stream) {
     DocumentText document(ExpectedLength(stream.SizeHint()));
+    ChapterFinder chapters;
+    document.FindChapters(&chapters);
     FileError error;
     if (stream.SizeHint() >= kReadAheadBytes && std::thread::hardware_concurrency() >= 2) {
         // The second core reads ahead and, with time to spare, gives the text its pages.
@@ -89,7 +91,8 @@ LoadedDocument Read(ByteStream& stream) {
     if (error) {
         return {{}, error};
     }
-    return {document.Finish(), {}};
+    std::u16string text = document.Finish();
+    return {std::move(text), {}, chapters.Take()};
 }
 
 } // namespace

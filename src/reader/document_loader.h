@@ -1,11 +1,13 @@
 #pragma once
 
 #include "platform/file_source.h"
+#include "reader/chapter_finder.h"
 #include "reader/controls.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumio {
 
@@ -16,6 +18,7 @@ bool IsTxtPath(std::u16string_view path);
 struct LoadedDocument {
     std::u16string text; // empty whenever `error` is set: never half a document
     FileError error;
+    std::vector<Chapter> chapters = {}; // the headings found while the lines were split
 };
 
 // Reads the file at `path` as code page 936 text into the document text (see

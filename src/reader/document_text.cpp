@@ -161,6 +161,9 @@ void DocumentText::EndLine() {
     while (length_ > lineStart_ && IsTrimmed(text_[length_ - 1])) {
         --length_;
     }
+    if (chapters_ != nullptr) {
+        chapters_->LineEnded({text_.data() + lineStart_, length_ - lineStart_}, lineStart_);
+    }
     if (length_ > lineStart_) {
         char16_t* const separator = Room(2);
         separator[0] = u' ';

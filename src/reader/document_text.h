@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/prefault.h"
+#include "reader/chapter_finder.h"
 
 #include <cstddef>
 #include <memory>
@@ -33,6 +34,9 @@ public:
     // front of the next bytes. Gives the text that Append(DecodeCp936(...)) gives.
     std::size_t AppendCp936(std::string_view bytes, bool last);
 
+    // Shows each finished line to `finder` (when not null) as it is written.
+    void FindChapters(ChapterFinder* finder) { chapters_ = finder; }
+
     // Ends the last line and hands over the text.
     std::u16string Finish();
 
@@ -59,6 +63,7 @@ private:
     std::size_t lineStart_ = 0;
     bool inLeadingBlanks_ = true;
     bool afterCr_ = false;
+    ChapterFinder* chapters_ = nullptr;
 };
 
 } // namespace lumio

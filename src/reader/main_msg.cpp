@@ -1,6 +1,7 @@
 #include "reader/main_msg.h"
 
 #include "reader/document_loader.h"
+#include "reader/no_reading_places.h"
 #include "reader/reader_texts.h"
 #include "reader/reading_rules.h"
 
@@ -8,16 +9,19 @@
 
 namespace lumio {
 
-MainMsg::MainMsg(const MainMsgControls& controls) : controls_(controls) {}
+MainMsg::MainMsg(const MainMsgControls& controls)
+    : controls_(controls), places_(controls.places ? *controls.places : NoReadingPlaces()) {}
 
 void MainMsg::OpenTxt(std::u16string_view path) {
     if (!IsTxtPath(path)) {
         controls_.messageBox.Show(kRefusalText, kMsgBoxInformation, kMessageTitle);
         return;
     }
+    places_.Leave(readPos_);
     readPos_ = 0;
     txt1_.clear();
     std::u16string().swap(txt2_); // give the old document's memory back before reading
+    chapters_.clear();
     controls_.rtxt1.SetText(u"");
 
     LoadedDocument loaded = LoadDocument(controls_.files, path, controls_.busyCursor);
@@ -29,8 +33,10 @@ void MainMsg::OpenTxt(std::u16string_view path) {
         return;
     }
     txt2_ = std::move(loaded.text);
+    chapters_ = std::move(loaded.chapters);
     mstart_Click();
     controls_.trm1.SetEnabled(true);
+    readPos_ = places_.Resume(path, txt2_.size());
 }
 
 void MainMsg::loadtxt_Click() {
@@ -78,20 +84,26 @@ void MainMsg::trm1_Timer() {
     if (txt1_.empty()) {
         mzant_Click();
     }
+    places_.Ticked(readPos_);
 }
 
 void MainMsg::mstart_Click() {
     txt1_.clear();
     controls_.trm1.SetEnabled(!controls_.trm1.Enabled());
+    if (!controls_.trm1.Enabled()) {
+        places_.Keep(readPos_);
+    }
 }
 
 void MainMsg::mzant_Click() {
     controls_.trm1.SetEnabled(false);
+    places_.Keep(readPos_);
 }
 
 void MainMsg::mstop_Click() {
     controls_.trm1.SetEnabled(false);
     controls_.rtxt1.SetText(u"");
+    places_.Keep(readPos_);
 }
 
 void MainMsg::Slider1_Click() {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/file_source.h"
+#include "reader/chapter_finder.h"
 #include "reader/controls.h"
+#include "reader/reading_places.h"
 
 #include <cstdint>
 #include <string>
@@ -20,6 +22,7 @@ struct MainMsgControls {
     MessageBox& messageBox;
     FileSource& files;
     BusyCursor* busyCursor = nullptr; // shown during long loads, where there is one
+    ReadingPlaces* places = nullptr;  // remembers where each document stopped, if anything
 };
 
 // The reader window without its toolkit: its state and the handlers of its controls'
@@ -60,16 +63,20 @@ public:
     std::u16string_view TailText() const;
     const std::u16string& txt1() const { return txt1_; } // view text of the last tick
     const std::u16string& txt2() const { return txt2_; } // document text
+    // The chapter headings the load found in the document text.
+    const std::vector<Chapter>& chapters() const { return chapters_; }
 
 private:
     void OpenFirstDroppedFile(const DropData& data);
 
     MainMsgControls controls_;
+    ReadingPlaces& places_;
     std::int32_t readPos_ = 0;
     std::size_t tailStart_ = 0;
     std::size_t tailLength_ = 0;
     std::u16string txt1_;
     std::u16string txt2_;
+    std::vector<Chapter> chapters_;
 };
 
 } // namespace lumio

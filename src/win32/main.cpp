@@ -3,6 +3,7 @@
 #include "reader/boss_key.h"
 #include "reader/command_line.h"
 #include "reader/missing_tray_notice.h"
+#include "reader/reading_memory.h"
 #include "reader/second_start.h"
 #include "reader/slider_moves.h"
 #include "win32/reader_window.h"
@@ -14,7 +15,9 @@
 
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -90,7 +93,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const bool ole = SUCCEEDED(::OleInitialize(nullptr));
     int status = 0;
     {
-        lumio::ReaderWindow window({instance, u"" LUMIO_WEB_PAGE});
+        const std::unique_ptr<lumio::ReadingMemory> memory =
+            command.noMemory ? nullptr : lumio::OpenReadingMemory([](std::string_view text) {
+                Print("lumio: " + std::string(text) + "\n", STD_ERROR_HANDLE);
+            });
+        lumio::ReaderWindow window({instance, u"" LUMIO_WEB_PAGE, memory.get()});
         window.Start();
         lumio::SecondStartReceiver secondStart({window, window.core()});
         single.onMessage = [&secondStart](const std::string& m) { secondStart.Receive(m); };
@@ -134,6 +141,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         status = static_cast<int>(msg.wParam);
         fullScreen.Stop();
         window.onShowHide = nullptr;
+        if (memory) {
+            memory->Keep(window.core().ReadPos()); // the exit command or a close
+        }
         bossKey.Stop();
         if (::GetEnvironmentVariableW(L"LUMIO_STATS", nullptr, 0) != 0) {
             ReportTimings(window, startNs);

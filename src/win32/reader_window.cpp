@@ -79,13 +79,16 @@ ReaderWindow::ReaderWindow(ReaderWindowOptions options)
                           WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                           CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, options_.instance, nullptr);
     Build(layout);
-    core_ = std::make_unique<MainMsg>(MainMsgControls{*viewer_, timer_, *slider(kSpeedSliderName),
-                                                      *slider(kStartSliderName), dialog_,
-                                                      messageBox_, files_, &busyCursor_});
+    core_ = std::make_unique<MainMsg>(
+        MainMsgControls{*viewer_, timer_, *slider(kSpeedSliderName), *slider(kStartSliderName),
+                        dialog_, messageBox_, files_, &busyCursor_, options_.places});
     windowCore_ = std::make_unique<MainMsgWindow>(MainMsgWindowParts{
         *this, *viewer_, timer_, *slider(kSpeedSliderName), *button(kPinButtonName), tray_, shell_,
         kProgramIcon, options_.makerWebPage});
     ConnectCommands();
+    menuShower_ = std::make_unique<WinViewerMenu>(hwnd_, fonts_.Get(ambientFont_));
+    viewerMenu_ =
+        std::make_unique<ViewerMenu>(ViewerMenuParts{*core_, timer_, messageBox_, options_.places});
 }
 
 ReaderWindow::~ReaderWindow() {
@@ -273,6 +276,17 @@ void ReaderWindow::OpenAsDropped(const std::u16string& path) {
     core_->Form_OLEDragDrop(OneFileDrop(path));
 }
 
+void ReaderWindow::OpenViewerMenu(POINT screen) {
+    menuShower_->SetPosition(screen);
+    viewerMenu_->Open(*menuShower_);
+}
+
+void ReaderWindow::OpenViewerMenuFromKeyboard() {
+    RECT r{};
+    ::GetWindowRect(viewer_->window(), &r);
+    OpenViewerMenu({r.left, r.bottom});
+}
+
 // --- The window as the core drives it --------------------------------------------------
 
 void ReaderWindow::SetBackColor(OleColor color) {
@@ -343,6 +357,9 @@ void ReaderWindow::Show() {
 }
 
 void ReaderWindow::Hide() {
+    if (options_.places != nullptr) {
+        options_.places->Keep(core_->ReadPos()); // tray, pin or boss key: the place is kept
+    }
     wantVisible_ = false;
     if (!visibilityQueued_) {
         visibilityQueued_ = ::PostMessageW(hwnd_, kApplyVisibility, 0, 0) != FALSE;
@@ -520,6 +537,39 @@ LRESULT ReaderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
         ApplyScale(ScaleFromDpiChanged(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_CONTEXTMENU:
+        // The viewer's own right click, or the menu key or Shift+F10 (no point then).
+        if (reinterpret_cast<HWND>(wParam) == viewer_->window()) {
+            if (lParam == -1) {
+                OpenViewerMenuFromKeyboard();
+            } else {
+                OpenViewerMenu(
+                    {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+            }
+            return 0;
+        }
+        break;
+    case WM_MEASUREITEM:
+        if (menuShower_ && menuShower_->Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) {
+            return TRUE;
+        }
+        break;
+    case WM_DRAWITEM:
+        if (menuShower_ && menuShower_->Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+            return TRUE;
+        }
+        break;
+    case WM_QUERYENDSESSION:
+        // Logging off: the process may be ended without another word after this.
+        if (options_.places != nullptr) {
+            options_.places->Keep(core_->ReadPos());
+        }
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam != FALSE && options_.places != nullptr) {
+            options_.places->Keep(core_->ReadPos());
+        }
+        return 0;
     case kMoveFocus:
         MoveFocus(wParam != 0);
         return 0;
@@ -598,6 +648,13 @@ bool ReaderWindow::PreTranslate(const MSG& msg) {
     }
     if (msg.message == WM_SYSCHAR) {
         return RouteAccessKey(buttons_, msg.wParam);
+    }
+    const bool menuKey = msg.message == WM_KEYDOWN && msg.wParam == VK_APPS;
+    const bool shiftF10 = (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) &&
+                          msg.wParam == VK_F10 && ::GetKeyState(VK_SHIFT) < 0;
+    if (menuKey || shiftF10) {
+        OpenViewerMenuFromKeyboard();
+        return true;
     }
     return false;
 }

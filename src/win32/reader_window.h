@@ -17,6 +17,7 @@
 #include "win32/win_notify_area.h"
 #include "win32/win_shell.h"
 #include "win32/win_timer.h"
+#include "win32/win_viewer_menu.h"
 
 #include <functional>
 #include <map>
@@ -28,7 +29,8 @@ namespace lumio {
 
 struct ReaderWindowOptions {
     HINSTANCE instance = nullptr;
-    std::u16string makerWebPage; // what the web-page button opens
+    std::u16string makerWebPage;     // what the web-page button opens
+    ReadingPlaces* places = nullptr; // the reading memory; none: every document from its start
 };
 
 // Where the time of the reading goes, for the speed figures.
@@ -60,8 +62,12 @@ public:
     // Opens a document as a drop of that one file would.
     void OpenAsDropped(const std::u16string& path);
     // Keys the window handles before they reach a control (Tab moves the focus, Alt with
-    // an access key presses its button); true when the message was taken.
+    // an access key presses its button, the menu key and Shift+F10 open the viewer's
+    // menu); true when the message was taken.
     bool PreTranslate(const MSG& msg);
+    // The viewer's menu at a point of the screen; from the keyboard, under the viewer.
+    void OpenViewerMenu(POINT screen);
+    void OpenViewerMenuFromKeyboard();
 
     HWND window() const { return hwnd_; }
     MainMsg& core() { return *core_; }
@@ -172,6 +178,8 @@ private:
 
     std::unique_ptr<MainMsg> core_;
     std::unique_ptr<MainMsgWindow> windowCore_;
+    std::unique_ptr<WinViewerMenu> menuShower_;
+    std::unique_ptr<ViewerMenu> viewerMenu_;
 
     // The procedures linked over the window's own, innermost first.
     WNDPROC original_ = nullptr;

@@ -39,6 +39,8 @@ e2e_init() {
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     unset LC_ALL LC_MESSAGES LANGUAGE
     export LANG=C.UTF-8
+    # The programs' reading memory goes here, never into the user's own state folder.
+    export XDG_STATE_HOME="$E2E_WORK/state"
     e2e_need Xvfb openbox trayer xdotool import xwininfo xprop convert
     trap e2e_cleanup EXIT
 }

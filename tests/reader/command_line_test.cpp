@@ -216,5 +216,29 @@ TEST(CommandLine, NoAutoHide) {
     EXPECT_NE(HelpText().find("--no-auto-hide"), std::string::npos);
 }
 
+TEST(CommandLine, NoMemory) {
+    struct Case {
+        std::vector<std::string> args;
+        bool noMemory;
+        std::string file;
+    };
+    const Case cases[] = {
+        {{"a.txt"}, false, "a.txt"},
+        {{"--no-memory", "a.txt"}, true, "a.txt"},
+        {{"a.txt", "--no-memory", "--speed", "3"}, true, "a.txt"},
+        {{"--", "--no-memory"}, false, "--no-memory"},
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = ParseCommandLine(c.args);
+        ASSERT_EQ(line.action, Action::Run) << line.error;
+        EXPECT_EQ(line.noMemory, c.noMemory) << ::testing::PrintToString(c.args);
+        EXPECT_EQ(line.file, c.file);
+    }
+    const std::string help = HelpText();
+    for (const char* text : {"--no-memory", "reading-memory.txt", "Right-click the viewer"}) {
+        EXPECT_NE(help.find(text), std::string::npos) << text;
+    }
+}
+
 } // namespace
 } // namespace lumio

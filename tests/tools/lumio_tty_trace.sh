@@ -5,6 +5,8 @@
 set -uo pipefail
 source "$(dirname "$0")/lib.sh"
 tty="$TOOL_BUILD/tools/lumio-tty"
+# The reading memory of these runs lives here, never in the user's own state folder.
+export XDG_STATE_HOME="$work/state"
 
 # expect_trace NAME EXPECTED-FILE ARGS...: the trace must equal the file, exit 0, no stderr.
 expect_trace() {
@@ -173,5 +175,69 @@ if timeout 20 "$tty" --speed 10 "$work/ten.txt" </dev/null >"$work/live" 2>"$wor
 else
     fail "live play without a terminal did not exit 0"
 fi
+
+# --- Chapters and jumps ------------------------------------------------------------------
+printf '%s\r\n' "书名" "  序章 开始  " "正文" "第一章 少年" "他翻到第三章" "" "第二章　远行" "尾" |
+    iconv -f UTF-8 -t CP936 >"$work/book.txt"
+# Document text: 书名··序章 开始··正文··第一章 少年··他翻到第三章··第二章　远行··尾·· (· a space)
+cat >"$work/chapters.expected" <<'JSON'
+{"index":1,"title":"序章 开始","position":4}
+{"index":2,"title":"第一章 少年","position":15}
+{"index":3,"title":"第二章　远行","position":31}
+JSON
+expect_trace "chapter list" "$work/chapters.expected" --chapters "$work/book.txt"
+: >"$work/none.expected"
+expect_trace "no chapters" "$work/none.expected" --chapters "$work/ten.txt"
+# --at and --chapter move ReadPos after the load and before the sliders.
+while read -r name length pos interval args; do
+    printf '{"length":%s,"pos":%s,"interval":%s}\n' "$length" "$pos" "$interval" >"$work/jump.expected"
+    # shellcheck disable=SC2086
+    expect_trace "$name" "$work/jump.expected" $args --trace 0
+done <<TABLE
+chapter-1 42 4 200 --chapter 1 $work/book.txt
+chapter-3 42 31 200 --chapter 3 $work/book.txt
+at-0 10 0 200 --at 0 $work/ten.txt
+at-25-half-to-even 10 2 200 --at 25 $work/ten.txt
+at-35-half-to-even 10 4 200 --at 35 $work/ten.txt
+at-37.5 10000 3750 200 --at 37.5% $work/long.txt
+at-100 10000 10000 200 --at 100 $work/long.txt
+at-then-sliders 10000 1961 204 --at 80 --speed 5 --start 5 $work/long.txt
+TABLE
+expect_refusal "chapter beyond the last" "the document has 3 chapter(s)" --chapter 4 --trace 0 "$work/book.txt"
+for args in "--at 100.1" "--at 5.55" "--at x" "--chapter 0" "--chapter -1" "--at 5 --chapter 1" "--at"; do
+    # shellcheck disable=SC2086
+    "$tty" $args "$work/ten.txt" >"$work/out" 2>"$work/err" </dev/null
+    [ $? -eq 2 ] && [ ! -s "$work/out" ] && grep -q usage "$work/err" ||
+        fail "usage error for '$args'"
+done
+# The first tick after a chapter jump shows the text up to the chapter's heading.
+"$tty" --chapter 2 --trace 1 "$work/book.txt" | sed -n 2p >"$work/out"
+grep -qF '"pos":16,"view":"书名  序章 开始  正文  第"' "$work/out" || fail "chapter jump view: $(cat "$work/out")"
+
+# --- The reading memory -------------------------------------------------------------------
+export XDG_STATE_HOME="$work/memory-state" # untouched by the runs above
+memory="$XDG_STATE_HOME/lumio/reading-memory.txt"
+ten="$(realpath "$work/ten.txt")"
+timeout 20 "$tty" --trace 300 "$work/ten.txt" >/dev/null
+[ -e "$XDG_STATE_HOME" ] && fail "a trace wrote to the state folder"
+timeout 20 "$tty" --no-memory --speed 10 "$work/ten.txt" </dev/null >/dev/null
+[ -e "$XDG_STATE_HOME" ] && fail "--no-memory wrote to the state folder"
+# Played to the end: the place is the end of the document, under its full name.
+(cd "$work" && timeout 20 "$tty" --speed 10 ten.txt </dev/null >/dev/null) || fail "live with memory"
+printf 'lumio reading memory 1\n10\t10\t%s\n' "$ten" | cmp -s - "$memory" ||
+    fail "memory after reading to the end: $(cat -A "$memory" 2>&1)"
+# A place in the middle: the next run resumes there, and a trace still starts at 0.
+printf 'lumio reading memory 1\n7\t10\t%s\n' "$ten" >"$memory"
+timeout 20 "$tty" --speed 10 "$work/ten.txt" </dev/null >"$work/live" || fail "resumed live play"
+[ "$(sed -n 1p "$work/live")" = "ABCDEFGH" ] || fail "resumed at 7: first view $(sed -n 1p "$work/live")"
+[ "$(wc -l <"$work/live")" -eq 205 ] || fail "resumed at 7: $(wc -l <"$work/live") views, wanted 205"
+printf 'lumio reading memory 1\n7\t10\t%s\n' "$ten" >"$memory"
+expect_trace "trace ignores the memory" "$work/ten3.expected" --trace 3 "$work/ten.txt"
+grep -qF "7	10	$ten" "$memory" || fail "a trace changed the memory"
+# A damaged memory costs the memory and one line on stderr, never the reading.
+printf 'garbage\n' >"$memory"
+timeout 20 "$tty" --speed 10 "$work/ten.txt" </dev/null >"$work/live" 2>"$work/err" || fail "damaged memory"
+[ "$(wc -l <"$work/err")" -eq 1 ] && grep -q "damaged" "$work/err" || fail "damaged memory: $(cat "$work/err")"
+[ "$(sed -n 1p "$work/live")" = "A" ] || fail "damaged memory: first view $(sed -n 1p "$work/live")"
 
 finish "all lumio-tty checks passed"

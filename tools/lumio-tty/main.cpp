@@ -2,15 +2,19 @@
 
 #include "live.h"
 #include "options.h"
+#include "platform/json_string.h"
 #include "platform/native_file_source.h"
 #include "platform/utf.h"
 #include "reader/main_msg.h"
+#include "reader/reading_memory.h"
 #include "reader/slider_moves.h"
+#include "reader/viewer_menu.h"
 #include "trace.h"
 #include "tty_controls.h"
 
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +35,21 @@ using namespace lumio::tty;
 constexpr int kUsageStatus = 2;
 constexpr int kDocumentStatus = 2;
 
+// One JSON object a line: {"index":1,"title":"第一章 少年","position":1234}.
+void PrintChapters(const std::vector<Chapter>& chapters) {
+    std::string out;
+    for (std::size_t i = 0; i < chapters.size(); ++i) {
+        out += "{\"index\":" + std::to_string(i + 1) + ",\"title\":";
+        AppendJsonString(ToUtf8(chapters[i].title), out);
+        out += ",\"position\":" + std::to_string(chapters[i].position) + "}\n";
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+void Warn(std::string_view text) {
+    std::fprintf(stderr, "lumio-tty: %.*s\n", static_cast<int>(text.size()), text.data());
+}
+
 int Run(const Options& options) {
     TtyViewer viewer;
     TtyTimer timer;
@@ -39,7 +58,11 @@ int Run(const Options& options) {
     NoDialog dialog;
     StderrMessageBox messageBox;
     NativeFileSource files;
-    MainMsg window({viewer, timer, speedSlider, startSlider, dialog, messageBox, files});
+    // Traces stay what the reader alone makes of a document: no memory there.
+    const bool remember = !options.noMemory && !options.trace && !options.listChapters;
+    const std::unique_ptr<ReadingMemory> memory = remember ? OpenReadingMemory(Warn) : nullptr;
+    MainMsg window({viewer, timer, speedSlider, startSlider, dialog, messageBox, files, nullptr,
+                    memory.get()});
 
     // The window's initial reading state: 200 ms, off, the speed slider showing 5.
     timer.SetInterval(200);
@@ -49,12 +72,31 @@ int Run(const Options& options) {
     if (messageBox.Shown()) {
         return kDocumentStatus;
     }
+    if (options.listChapters) {
+        PrintChapters(window.chapters());
+        return 0;
+    }
+    if (options.atTenths) {
+        MoveReadingTo(window, timer, PercentPosition(window.txt2().size(), *options.atTenths));
+    } else if (options.chapter) {
+        const auto index = static_cast<std::size_t>(*options.chapter - 1);
+        if (index >= window.chapters().size()) {
+            Warn("--chapter " + std::to_string(*options.chapter) + ": the document has " +
+                 std::to_string(window.chapters().size()) + " chapter(s)");
+            return kDocumentStatus;
+        }
+        MoveReadingTo(window, timer, window.chapters()[index].position);
+    }
     MoveSliders({options.speed, options.start}, window, speedSlider, startSlider);
     if (options.trace) {
         RunTrace(window, timer, viewer, *options.trace, stdout);
         return 0;
     }
-    return RunLive({window, timer, viewer, speedSlider});
+    const int status = RunLive({window, timer, viewer, speedSlider});
+    if (memory) {
+        memory->Keep(window.ReadPos()); // the program ends here, whichever way
+    }
+    return status;
 }
 
 #ifdef _WIN32

@@ -1,14 +1,26 @@
 #include "options.h"
 
+#include "platform/utf.h"
+#include "reader/viewer_menu.h"
+
 #include <charconv>
+#include <cstdint>
 
 namespace lumio::tty {
 
 const std::string_view kUsage =
-    "usage: lumio-tty [--speed V] [--start V] [--trace N] FILE\n"
-    "  --speed V   move the speed slider to V (0 slowest .. 10 fastest) after the load\n"
-    "  --start V   then move the start-point slider to V (0 .. 10)\n"
-    "  --trace N   run up to N ticks at once and print each as a JSON line\n"
+    "usage: lumio-tty [--speed V] [--start V] [--at PERCENT | --chapter N] [--trace N]\n"
+    "                 [--no-memory] FILE\n"
+    "       lumio-tty --chapters FILE\n"
+    "  --speed V      move the speed slider to V (0 slowest .. 10 fastest) after the load\n"
+    "  --start V      then move the start-point slider to V (0 .. 10)\n"
+    "  --at PERCENT   after the load, before the sliders, go to PERCENT of the document\n"
+    "                 (0 .. 100, one decimal, such as 37.5)\n"
+    "  --chapter N    after the load, before the sliders, go to chapter N (from 1)\n"
+    "  --chapters     print the chapters of FILE, one JSON line each, and exit\n"
+    "  --trace N      run up to N ticks at once and print each as a JSON line\n"
+    "                 (never reads or writes the reading memory)\n"
+    "  --no-memory    neither resume where FILE stopped nor remember where it stops\n"
     "keys: space start/pause, p pause, s stop, + faster, - slower, q quit\n";
 
 namespace {
@@ -37,6 +49,37 @@ std::string Parse(int argc, const char* const* argv, Options& options) {
         if (!optionsEnded && (arg == "-h" || arg == "--help")) {
             options.help = true;
             return "";
+        }
+        if (!optionsEnded && arg == "--no-memory") {
+            options.noMemory = true;
+            continue;
+        }
+        if (!optionsEnded && arg == "--chapters") {
+            options.listChapters = true;
+            continue;
+        }
+        if (!optionsEnded && (arg == "--at" || arg == "--chapter")) {
+            if (i + 1 >= argc) {
+                return std::string(arg) + " needs a value";
+            }
+            const std::string_view value = argv[++i];
+            if (arg == "--at") {
+                options.atTenths = ParsePercent(FromUtf8(value));
+                if (!options.atTenths) {
+                    return "--at wants a percentage from 0 to 100 with at most one decimal, not '" +
+                           std::string(value) + "'";
+                }
+            } else {
+                options.chapter = ParseNumber<std::int32_t>(value, 1, INT32_MAX);
+                if (!options.chapter) {
+                    return "--chapter wants a chapter number from 1, not '" + std::string(value) +
+                           "'";
+                }
+            }
+            if (options.atTenths && options.chapter) {
+                return "--at and --chapter cannot go together";
+            }
+            continue;
         }
         if (!optionsEnded && (arg == "--speed" || arg == "--start" || arg == "--trace")) {
             if (i + 1 >= argc) {

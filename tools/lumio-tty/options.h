@@ -14,6 +14,10 @@ struct Options {
     std::optional<std::int32_t> speed;
     std::optional<std::int32_t> start;
     std::optional<std::uint64_t> trace;
+    std::optional<std::int32_t> atTenths; // --at: a percentage, in tenths of a percent
+    std::optional<std::int32_t> chapter;  // --chapter: from 1, as --chapters numbers them
+    bool listChapters = false;            // --chapters: print the chapter list instead
+    bool noMemory = false;
     std::string file;
     bool help = false;
 };

@@ -1,7 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the program need.
 # Safe to run again: it only calls apt-get when something is missing.
+# scripts/install-deps.sh [run]: with "run", only what building and running the programs
+# needs (scripts/run.sh), not the tests', benchmarks' and release files' tools.
 set -euo pipefail
+
+# The programs: the compiler, CMake, Qt 6 Widgets with X11 shapes, and fonts for the
+# captions and the text.
+run_packages=(
+    build-essential cmake pkg-config
+    qt6-base-dev libxcb1-dev libxcb-shape0-dev fonts-noto-cjk fonts-dejavu-core
+)
 
 packages=(
     build-essential cmake git pkg-config
@@ -22,6 +31,15 @@ packages=(
     # the release files: the Debian package's dependency list, the zip, the installer
     dpkg-dev zip unzip nsis
 )
+
+case "${1:-all}" in
+run) packages=("${run_packages[@]}") ;;
+all) packages+=("${run_packages[@]}") ;;
+*)
+    echo "usage: scripts/install-deps.sh [run]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

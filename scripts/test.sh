@@ -6,7 +6,8 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 scripts/install-deps.sh
 
-scripts/build.sh build
+# The tests and benchmarks on, whatever scripts/run.sh left in the tree's settings.
+scripts/build.sh build -DLUMIO_TESTS=ON -DLUMIO_BENCH=ON
 (cd build && ctest --output-on-failure)
 
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DLUMIO_SANITIZE=ON -DLUMIO_BENCH=OFF

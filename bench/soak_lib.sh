@@ -64,6 +64,7 @@ stop() {
     e2e_finish
 }
 has_tray_icon() { (($(soak_tray_icons) >= 1)); }
+no_tray_icon() { (($(soak_tray_icons) == 0)); }
 visible_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
 
 # Dialog-type windows of the program: only the open dialog and the message box.
@@ -311,6 +312,8 @@ soak_main() {
     wait "$pid"
     local status=$?
     ((status == 0)) && e2e_pass "exit status 0" || e2e_fail "exit status $status"
+    e2e_wait_for 5 no_tray_icon && e2e_pass "the tray icon went with it" ||
+        e2e_fail "$(soak_tray_icons) tray icons left after exit"
     echo "soak: $step steps in $((SECONDS - start)) s, seed $seed, $E2E_FAILURES failures"
     e2e_finish
 }

@@ -2,7 +2,8 @@
 # The soaks' steps (bench/soak_lib.sh) with the desktop taken away: every program they
 # run is replaced by a line in a transcript. The same seed must give the same transcript,
 # or a failed soak cannot be replayed; another seed a different one; every kind of step
-# must be among the actions drawn and have its own step.
+# must be among the actions drawn and have its own step; a failure names the steps
+# before it.
 set -uo pipefail
 source "$2/tests/e2e/lib.sh"
 source "$2/bench/soak_lib.sh"
@@ -17,6 +18,9 @@ check() { # NAME CONDITION...
         failures=$((failures + 1))
     fi
 }
+
+# The failure report as the soaks have it, before `stop` is replaced below.
+eval "report_$(declare -f stop)"
 
 # The outside world, written down.
 xdotool() { echo "xdotool $*"; }
@@ -72,4 +76,25 @@ for k in "${kinds[@]}"; do
     check "'$k' is among the actions drawn" drawn "$k"
     check "'$k' has a step" has_step "$k"
 done
+# A failed step names the steps before it, the last eight at most, from the first step on.
+steps_before() { # N: the steps named after N steps
+    (
+        e2e_fail() { :; }
+        e2e_shot() { :; }
+        summary() { :; }
+        e2e_finish() { exit 0; }
+        kill() { return 1; } # the program is gone: no threads to record
+        pid=""
+        seed=1
+        step="$1"
+        history=()
+        for ((i = 1; i <= $1; i++)); do history+=("$i:click"); done
+        report_stop "the test" | sed -n 's/^soak: the steps before: //p'
+    )
+}
+check "after one step, that step" test "$(steps_before 1)" = "1:click"
+check "after three steps, all three" test "$(steps_before 3)" = "1:click 2:click 3:click"
+check "after eight steps, all eight" test "$(steps_before 8 | wc -w)" = 8
+check "after twelve steps, the last eight" test "$(steps_before 12)" = \
+    "5:click 6:click 7:click 8:click 9:click 10:click 11:click 12:click"
 ((failures == 0)) || { echo "$failures failure(s)"; exit 1; }

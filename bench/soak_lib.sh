@@ -253,6 +253,8 @@ run() {
     "act_$1"
     settle
     measure
+    # Which steps move the figures, kept with the screenshots.
+    echo "$step $1 $(for k in "${!now[@]}"; do printf '%s=%s ' "$k" "${now[$k]}"; done)" >>"$E2E_SHOTS/figures.txt"
 }
 
 # Whether each figure stayed within its growth.

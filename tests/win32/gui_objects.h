@@ -6,6 +6,8 @@
 // handle table, which Wine keeps in the process and points to from the PEB, as Windows
 // once did, and the USER objects are the process's windows, the USER objects Wine lets
 // another process see.
+#include <map>
+#include <string>
 #include <vector>
 #include <windows.h>
 // After windows.h, whose types it uses.
@@ -17,6 +19,8 @@ struct GuiObjects {
     long gdi = -1; // -1: not counted
     long user = -1;
     bool bySystem = false; // GetGuiResources; else Wine's table and the windows
+    // The GDI objects by kind ("bitmap", "dc", ...), where Wine's table tells them.
+    std::map<std::string, long> gdiKinds;
 };
 
 namespace gui_objects_detail {
@@ -37,32 +41,47 @@ constexpr unsigned short kStockFlag = 0x80;
 // Where the 64-bit PEB keeps GdiSharedHandleTable.
 constexpr std::size_t kPebGdiTable = 0xF8;
 
-// -1 when the table cannot be read.
-inline long WineGdiObjects(HANDLE process) {
+// The kinds, by the entry's extended type (the high word of Wine's object types).
+inline std::string KindOf(unsigned extendedType) {
+    static const std::map<unsigned, std::string> kinds = {
+        {0x01, "dc"},       {0x41, "memdc"},    {0x21, "metadc"},  {0x66, "metadc"},
+        {0x04, "region"},   {0x05, "surface"},  {0x08, "palette"}, {0x09, "bitmap"},
+        {0x0a, "font"},     {0x10, "brush"},    {0x30, "pen"},     {0x50, "pen"},
+        {0x26, "metafile"}, {0x46, "metafile"},
+    };
+    const auto it = kinds.find(extendedType);
+    return it == kinds.end() ? "other" : it->second;
+}
+
+// Fills the count and the kinds; false when the table cannot be read.
+inline bool ReadWineGdiTable(HANDLE process, GuiObjects& out) {
     PROCESS_BASIC_INFORMATION basic{};
     ULONG length = 0;
     if (::NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic,
                                     &length) != 0) {
-        return -1;
+        return false;
     }
     void* table = nullptr;
     SIZE_T read = 0;
     if (!::ReadProcessMemory(process, reinterpret_cast<char*>(basic.PebBaseAddress) + kPebGdiTable,
                              &table, sizeof table, &read) ||
         table == nullptr) {
-        return -1;
+        return false;
     }
     std::vector<WineGdiEntry> entries(kWineGdiSlots);
     if (!::ReadProcessMemory(process, table, entries.data(), entries.size() * sizeof(WineGdiEntry),
                              &read) ||
         read != entries.size() * sizeof(WineGdiEntry)) {
-        return -1;
+        return false;
     }
-    long count = 0;
+    out.gdi = 0;
     for (const WineGdiEntry& e : entries) {
-        count += e.type != 0 && (e.unique & kStockFlag) == 0;
+        if (e.type != 0 && (e.unique & kStockFlag) == 0) {
+            ++out.gdi;
+            ++out.gdiKinds[KindOf(e.unique & 0x7f)];
+        }
     }
-    return count;
+    return true;
 }
 
 struct WindowCount {
@@ -103,13 +122,14 @@ inline GuiObjects CountGuiObjects(HANDLE process) {
     const DWORD gdi = ::GetGuiResources(process, GR_GDIOBJECTS);
     const DWORD user = ::GetGuiResources(process, GR_USEROBJECTS);
     if (gdi != 0 || ::GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) {
-        return {static_cast<long>(gdi), static_cast<long>(user), true};
+        return {static_cast<long>(gdi), static_cast<long>(user), true, {}};
     }
-    const long wineGdi = gui_objects_detail::WineGdiObjects(process);
-    if (wineGdi < 0) {
+    GuiObjects count;
+    if (!gui_objects_detail::ReadWineGdiTable(process, count)) {
         return {};
     }
-    return {wineGdi, gui_objects_detail::Windows(::GetProcessId(process)), false};
+    count.user = gui_objects_detail::Windows(::GetProcessId(process));
+    return count;
 }
 
 } // namespace lumio

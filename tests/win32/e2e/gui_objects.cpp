@@ -1,5 +1,6 @@
 // Prints the GDI and USER objects a running program holds, for the soak, which watches
-// them grow: "gdi=N user=M by=system|wine" (how they are counted: gui_objects.h).
+// them grow: "gdi=N user=M by=system|wine", then under Wine the GDI objects by kind,
+// "gdi_bitmap=N gdi_dc=N ..." (how they are counted: gui_objects.h).
 // Usage: lumio_gui_objects EXE-NAME   (exit 1 when not exactly one such process runs)
 #include "../gui_objects.h"
 
@@ -54,7 +55,11 @@ int wmain(int argc, wchar_t** argv) {
         std::fputs("neither the system nor Wine's handle table gives a count\n", stderr);
         return 1;
     }
-    std::printf("gdi=%ld user=%ld by=%s\n", count.gdi, count.user,
+    std::printf("gdi=%ld user=%ld by=%s", count.gdi, count.user,
                 count.bySystem ? "system" : "wine");
+    for (const auto& [kind, n] : count.gdiKinds) {
+        std::printf(" gdi_%s=%ld", kind.c_str(), n);
+    }
+    std::printf("\n");
     return 0;
 }

@@ -18,6 +18,7 @@ TEST(GuiObjects, FollowEachKindOfGdiObjectMadeAndDeleted) {
     struct Case {
         std::string kind;
         std::function<HGDIOBJ(int)> make;
+        int objectsEach = 1; // the objects one call makes
     };
     const std::vector<Case> cases = {
         {"brush", [](int i) { return ::CreateSolidBrush(RGB(i, 1, 2)); }},
@@ -29,20 +30,30 @@ TEST(GuiObjects, FollowEachKindOfGdiObjectMadeAndDeleted) {
              return ::CreateFontW(12 + i, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
                                   L"Tahoma");
          }},
-        {"memory dc", [](int) { return ::CreateCompatibleDC(nullptr); }},
+        {"memdc", [](int) { return ::CreateCompatibleDC(nullptr); }},
+        // The kind of the system's display DCs, which the soak watches apart: each comes
+        // with its surface.
+        {"dc", [](int) { return ::CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr); }, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);
-        const long before = Own().gdi;
+        const GuiObjects first = Own();
+        const long before = first.gdi;
         ASSERT_GE(before, 0);
+        const auto kind = [&c](const GuiObjects& count) {
+            const auto it = count.gdiKinds.find(c.kind);
+            return it == count.gdiKinds.end() ? 0 : it->second;
+        };
         std::vector<HGDIOBJ> made;
         for (int i = 0; i < 7; ++i) {
             made.push_back(c.make(i));
             ASSERT_NE(made.back(), nullptr);
         }
-        EXPECT_EQ(Own().gdi, before + 7);
+        const GuiObjects full = Own();
+        EXPECT_EQ(full.gdi, before + 7 * c.objectsEach);
+        EXPECT_EQ(kind(full), kind(first) + 7) << "counted as another kind";
         for (HGDIOBJ object : made) {
-            if (::GetObjectType(object) == OBJ_MEMDC) {
+            if (::GetObjectType(object) == OBJ_MEMDC || ::GetObjectType(object) == OBJ_DC) {
                 ::DeleteDC(static_cast<HDC>(object));
             } else {
                 ::DeleteObject(object);

@@ -30,6 +30,9 @@ packages=(
     clang-14 libclang-rt-14-dev llvm-14
     # the release files: the Debian package's dependency list, the zip, the installer
     dpkg-dev zip unzip nsis
+    # CPack reads the programs' types with file(1) to list the Debian package's
+    # dependencies; a bare system lacks it
+    file
 )
 
 case "${1:-all}" in

@@ -5,11 +5,12 @@
 # needs (scripts/run.sh), not the tests', benchmarks' and release files' tools.
 set -euo pipefail
 
-# The programs: the compiler, CMake, Qt 6 Widgets with X11 shapes, and fonts for the
-# captions and the text.
+# The programs: the compiler, CMake, Qt 6 Widgets with X11 shapes, fonts for the captions
+# and the text, and Qt's own dialog and button texts in the user's language.
 run_packages=(
     build-essential cmake pkg-config
     qt6-base-dev libxcb1-dev libxcb-shape0-dev fonts-noto-cjk fonts-dejavu-core
+    qt6-translations-l10n
 )
 
 packages=(

@@ -1,18 +1,26 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the program need.
 # Safe to run again: it only calls apt-get when something is missing.
+# scripts/install-deps.sh [run]: with "run", only what building and running the programs
+# needs (scripts/run.sh), not the tests', benchmarks' and release files' tools.
 set -euo pipefail
 
+# The programs: the compiler, CMake, Qt 6 Widgets with X11 shapes, fonts for the captions
+# and the text, and Qt's own dialog and button texts in the user's language.
+run_packages=(
+    build-essential cmake pkg-config
+    qt6-base-dev libxcb1-dev libxcb-shape0-dev fonts-noto-cjk fonts-dejavu-core
+    qt6-translations-l10n
+)
+
+# Everything else, besides the programs' own (added below): the tests, benchmarks, fuzzing,
+# the Windows programs and the release files.
 packages=(
-    build-essential cmake git pkg-config
+    git
     libgtest-dev libgmock-dev libbenchmark-dev
     # peak memory of whole processes in bench/load_vs_iconv.sh
     time
-    # the desktop program: Qt 6 Widgets, X11 shapes, fonts for its captions
-    qt6-base-dev libxcb1-dev libxcb-shape0-dev fonts-noto-cjk fonts-dejavu-core
-    # Qt's own dialog and button texts in the user's language
-    qt6-translations-l10n
-    # its end-to-end tests: a virtual X server, window manager, tray host, input and
+    # the desktop program's end-to-end tests: a virtual X server, window manager, tray host, input and
     # screenshots
     xvfb openbox trayer xdotool imagemagick x11-utils x11-xserver-utils
     # the Windows programs: the cross compiler, GoogleTest's sources to build with it,
@@ -26,7 +34,19 @@ packages=(
     # their checks: lintian for the Debian package, appstreamcli for its metadata,
     # desktop-file-validate for its desktop entry, man and groff for the manual pages
     lintian appstream desktop-file-utils man-db groff-base
+    # CPack reads the programs' types with file(1) to list the Debian package's
+    # dependencies; a bare system lacks it
+    file
 )
+
+case "${1:-all}" in
+run) packages=("${run_packages[@]}") ;;
+all) packages+=("${run_packages[@]}") ;;
+*)
+    echo "usage: scripts/install-deps.sh [run]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -4,8 +4,11 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
-scripts/install-deps.sh
-scripts/build.sh build
+# Only what the programs need, and only the programs: the tests, benchmarks and
+# generators are scripts/test.sh's.
+scripts/install-deps.sh run
+cmake -S . -B build -DLUMIO_TESTS=OFF -DLUMIO_BENCH=OFF >/dev/null
+cmake --build build --parallel "$(nproc)" --target lumio lumio-tty
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/lumio ]; then
     exec build/lumio data/sample.txt
 fi

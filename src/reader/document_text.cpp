@@ -1,9 +1,10 @@
 #include "reader/document_text.h"
 
-#include "platform/cp936.h"
 #include "platform/prefault.h"
+#include "platform/string_growth.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace lumio {
 
@@ -12,14 +13,9 @@ namespace {
 constexpr char16_t kCr = u'\r';
 constexpr char16_t kLf = u'\n';
 
-bool IsTrimmed(char16_t c) {
+bool IsTrimmed(char32_t c) {
     return c == u' ' || c == u'\u3000';
 }
-
-// What new room is filled with before it is written. Copying it is many times faster
-// than the unit-by-unit fill of resize, which would otherwise cost more than decoding.
-constexpr std::size_t kZeroUnits = std::size_t{1} << 15;
-const char16_t kZeros[kZeroUnits] = {};
 
 // The reserve is given its pages at most this far ahead of the text, so that a load
 // takes few page faults but never holds much more memory than its text.
@@ -34,7 +30,6 @@ DocumentText::DocumentText(std::size_t expectedLength) {
     if (expectedLength > 0 && PrefaultWorks()) {
         pagesAhead_ = std::make_unique<PagesAhead>(
             text_.data(), text_.capacity() * sizeof(char16_t), kPagesLeadUnits * sizeof(char16_t));
-        pagesData_ = text_.data();
     }
 }
 
@@ -45,18 +40,23 @@ bool DocumentText::GivePagesAhead() {
 }
 
 char16_t* DocumentText::Room(std::size_t units) {
-    if (pagesAhead_ && length_ + units > announced_) {
-        if (text_.data() == pagesData_) {
+    const std::size_t size = length_ + units;
+    if (pagesAhead_ && size > announced_) {
+        if (size <= text_.capacity()) {
             // Told in strides, not at every line end: the other thread reads this too.
-            announced_ = length_ + units + kAnnounceUnits;
+            announced_ = size + kAnnounceUnits;
             pagesAhead_->WrittenUpTo(announced_ * sizeof(char16_t));
         } else {
-            pagesAhead_->Stop(); // the text outgrew its buffer; the new one fills as it is written
+            // The text is about to move to a larger buffer and free this one, which must
+            // then get no more pages: stopped before, and after any step in progress.
+            // The new buffer gets its pages as it is written.
+            pagesAhead_->Stop();
+            announced_ = SIZE_MAX;
         }
     }
-    // Only the new room is filled: each unit is filled once over the whole load.
-    for (std::size_t size = length_ + units; text_.size() < size;) {
-        text_.append(kZeros, std::min(kZeroUnits, size - text_.size()));
+    if (text_.size() < size) {
+        text_.resize(length_); // what lies beyond the text is not worth keeping or moving
+        GrowUnwritten(text_, size);
     }
     return text_.data() + length_;
 }
@@ -86,48 +86,44 @@ void DocumentText::Append(std::u16string_view piece) {
     }
 }
 
-std::size_t DocumentText::AppendCp936(std::string_view bytes, bool last) {
-    std::size_t i = 0;
-    if (afterCr_ && !bytes.empty()) {
-        afterCr_ = false;
-        if (bytes[0] == '\n') {
-            i = 1;
-        }
-    }
+std::size_t DocumentText::AppendBytes(const TextDecoder& decoder, std::string_view bytes,
+                                      bool last) {
     // Each byte gives at most one unit; a line of k bytes and its CR at most k + 2, so
     // one room of 1.5 units a byte holds the whole piece.
     Room(bytes.size() + bytes.size() / 2 + 2);
+    std::size_t i = 0;
     while (i < bytes.size()) {
-        if (inLeadingBlanks_) {
-            while (i < bytes.size() && bytes[i] == ' ') {
-                ++i; // the common indent, without decoding
+        char32_t c = 0;
+        std::size_t n = 0;
+        if (afterCr_) {
+            if ((n = decoder.DecodeFirst(bytes.substr(i), last, c)) == 0) {
+                return i; // a character cut off at the end
             }
-            char16_t c = 0;
-            std::size_t n = 0;
-            while ((n = DecodeFirstCp936(bytes.substr(i), last, c)) != 0 && IsTrimmed(c)) {
+            afterCr_ = false;
+            if (c == kLf) {
+                i += n; // the LF of a CR LF
+            }
+            continue;
+        }
+        if (inLeadingBlanks_) {
+            while ((n = decoder.DecodeFirst(bytes.substr(i), last, c)) != 0 && IsTrimmed(c)) {
                 i += n;
             }
             if (n == 0) {
-                return i; // all blank so far, or a cut-off character
+                return i; // all blank so far, or a character cut off at the end
             }
             inLeadingBlanks_ = false;
         }
-        // Byte 0x0D is CR and nothing else (it is never the trail of a pair), so the
-        // decoder stops at each line end, where a character always starts.
-        const Cp936Progress progress =
-            DecodeCp936Into(bytes.substr(i), text_.data() + length_, last, '\r');
+        // Decoding stops after each line end, where a character always starts.
+        const DecodeProgress progress =
+            decoder.Decode(bytes.substr(i), text_.data() + length_, last, true);
         length_ += progress.written;
         i += progress.used;
-        if (i == bytes.size() || bytes[i] != '\r') {
+        if (!progress.lineEnd) {
             return i; // the end, or a character cut off at the end
         }
         EndLine();
-        ++i;
-        if (i == bytes.size()) {
-            afterCr_ = true;
-        } else if (bytes[i] == '\n') {
-            ++i;
-        }
+        afterCr_ = true;
     }
     return i;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/file_source.h"
+#include "platform/text_encoding.h"
 #include "reader/controls.h"
 
 #include <cstdint>
@@ -39,6 +40,8 @@ public:
     // A drop on the window or on the viewer: the first dropped file, if any.
     void Form_OLEDragDrop(const DropData& data);
     void rtxt1_OLEDragDrop(const DropData& data);
+    // How documents are read from now on (Auto: each found from its bytes).
+    void SetEncoding(TextEncoding encoding) { encoding_ = encoding; }
 
     // Timed reading ------------------------------------------------------------------
 
@@ -70,6 +73,7 @@ private:
     std::size_t tailLength_ = 0;
     std::u16string txt1_;
     std::u16string txt2_;
+    TextEncoding encoding_ = TextEncoding::Auto;
 };
 
 } // namespace lumio

@@ -85,7 +85,7 @@ std::u16string BuildFromBytes(std::string_view bytes, const std::vector<std::siz
         pending += bytes.substr(from, to - from);
         from = to;
         const bool last = k == cuts.size();
-        const std::size_t used = text.AppendCp936(pending, last);
+        const std::size_t used = text.AppendBytes(Cp936TextDecoder(), pending, last);
         EXPECT_LE(pending.size() - used, last ? 0u : 1u) << "at most a lead byte waits";
         pending.erase(0, used);
     }
@@ -161,7 +161,7 @@ TEST(DocumentTextTest, LongByteLineOutgrowsTheReserve) {
     std::string bytes(1'000'000, 'a');
     bytes += "\xd6\xd0\r\n";
     DocumentText text(16);
-    EXPECT_EQ(text.AppendCp936(bytes, true), bytes.size());
+    EXPECT_EQ(text.AppendBytes(Cp936TextDecoder(), bytes, true), bytes.size());
     const std::u16string document = text.Finish();
     ASSERT_EQ(document.size(), 1'000'003u);
     EXPECT_EQ(document.find_first_not_of(u'a'), 1'000'000u);
@@ -185,7 +185,8 @@ TEST(DocumentTextTest, PagesGivenAheadFromAnotherThreadLeaveTheTextAsItIs) {
         }
     });
     for (std::size_t at = 0; at < bytes.size();) {
-        at += text.AppendCp936(std::string_view(bytes).substr(at, 256u << 10), false);
+        at += text.AppendBytes(Cp936TextDecoder(), std::string_view(bytes).substr(at, 256u << 10),
+                               false);
     }
     done = true;
     helper.join();

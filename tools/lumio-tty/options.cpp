@@ -5,10 +5,13 @@
 namespace lumio::tty {
 
 const std::string_view kUsage =
-    "usage: lumio-tty [--speed V] [--start V] [--trace N] FILE\n"
+    "usage: lumio-tty [--speed V] [--start V] [--trace N] [--encoding NAME] FILE\n"
     "  --speed V   move the speed slider to V (0 slowest .. 10 fastest) after the load\n"
     "  --start V   then move the start-point slider to V (0 .. 10)\n"
     "  --trace N   run up to N ticks at once and print each as a JSON line\n"
+    "  --encoding NAME  read FILE as NAME: auto (the default: a byte-order mark, else\n"
+    "              UTF-8 if it reads as UTF-8, else GBK with GB18030's four-byte\n"
+    "              characters), gbk, gb18030, utf-8, utf-16le, utf-16be, big5\n"
     "keys: space start/pause, p pause, s stop, + faster, - slower, q quit\n";
 
 namespace {
@@ -37,6 +40,19 @@ std::string Parse(int argc, const char* const* argv, Options& options) {
         if (!optionsEnded && (arg == "-h" || arg == "--help")) {
             options.help = true;
             return "";
+        }
+        if (!optionsEnded && arg == "--encoding") {
+            if (i + 1 >= argc) {
+                return "--encoding needs a value";
+            }
+            const std::string_view name = argv[++i];
+            const std::optional<TextEncoding> encoding = EncodingNamed(name);
+            if (!encoding) {
+                return "unknown encoding '" + std::string(name) + "' (one of " + EncodingNames() +
+                       ")";
+            }
+            options.encoding = *encoding;
+            continue;
         }
         if (!optionsEnded && (arg == "--speed" || arg == "--start" || arg == "--trace")) {
             if (i + 1 >= argc) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/text_encoding.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,6 +16,7 @@ struct Options {
     std::optional<std::int32_t> speed;
     std::optional<std::int32_t> start;
     std::optional<std::uint64_t> trace;
+    TextEncoding encoding = TextEncoding::Auto;
     std::string file;
     bool help = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/key_names.h"
+#include "platform/text_encoding.h"
 #include "reader/boss_key.h"
 #include "reader/slider_moves.h"
 
@@ -19,6 +20,7 @@ struct CommandLine {
     std::string error;   // for Action::Error: what was wrong
     SliderMoves sliders; // moved after the load
     std::optional<HotKey> bossKey = BossKey::kDefault; // none: `--boss-key none`
+    TextEncoding encoding = TextEncoding::Auto;        // how documents are read
 };
 
 // Reads the arguments after the program name. Options Qt itself understands (such as

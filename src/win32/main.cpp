@@ -99,6 +99,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     {
         lumio::ReaderWindow window({instance, u"" LUMIO_WEB_PAGE});
         window.Start();
+        window.core().SetEncoding(command.encoding); // for every document: argument, dialog, drop
         if (!command.file.empty()) {
             window.OpenAsDropped(FromUtf8(command.file));
         }

@@ -56,18 +56,31 @@ public:
     // Whether the C library has every converter asked for.
     bool ok() const { return ok_; }
 
-    std::u16string Decode(std::string_view bytes) {
+    // What the decoding met: characters of more than one byte, and bad runs.
+    struct Counts {
+        std::size_t multiByte = 0;
+        std::size_t bad = 0;
+    };
+
+    std::u16string Decode(std::string_view bytes, Counts* counts = nullptr) {
         std::u16string out;
         std::size_t i = 0;
+        Counts seen;
         while (i < bytes.size()) {
             char32_t c = 0;
             std::size_t used = One(bytes.substr(i), c);
             if (used == 0) {
                 used = Bad(bytes.substr(i));
                 c = 0xFFFD;
+                ++seen.bad;
+            } else if (used > 1) {
+                ++seen.multiByte;
             }
             Put(c, out);
             i += used;
+        }
+        if (counts != nullptr) {
+            *counts = seen;
         }
         return out;
     }

@@ -55,13 +55,18 @@ DecodeProgress DoubleByteDecoder::Decode(std::string_view bytes, char16_t* out, 
     const Byte stop = stopAtCr ? kCr : kNoStop;
     const auto* const begin = reinterpret_cast<const Byte*>(bytes.data());
     const Byte* const end = begin + bytes.size();
+    // The table in locals, so that the loop over pairs keeps it in registers.
+    const char16_t(*const pairs)[256] = tables_.pairs;
+    const unsigned firstLead = static_cast<unsigned>(tables_.firstLead);
+    const unsigned leadSpan = static_cast<unsigned>(tables_.lastLead - tables_.firstLead);
     const Byte* in = begin;
     char16_t* o = out;
     bool lineEnd = false;
     while (in < end) {
-        if (*in < 0x80) {
+        const Byte b = *in;
+        if (b < 0x80) {
             // Byte 0x0D is CR and nothing else: it is never the trail of a pair.
-            if (*in == stop) {
+            if (b == stop) {
                 ++in;
                 lineEnd = true;
                 break;
@@ -71,9 +76,18 @@ DecodeProgress DoubleByteDecoder::Decode(std::string_view bytes, char16_t* out, 
             o += n;
             continue;
         }
-        const Step step = DecodeAt(in, end, last, o);
+        // The common case, a pair in the table; everything else out of line.
+        if (b - firstLead <= leadSpan && in + 1 != end) {
+            const char16_t c = pairs[b - firstLead][in[1]];
+            if (c != 0) {
+                *o++ = c;
+                in += 2;
+                continue;
+            }
+        }
+        const Step step = DecodeUntabled(in, end, last, o);
         if (step.bytes == 0) {
-            break;
+            break; // the rest of the character may come with the next bytes
         }
         in += step.bytes;
         o += step.units;

@@ -90,6 +90,18 @@ public:
                 o += n;
                 continue;
             }
+            // Chinese text is mostly three-byte characters: those in one go.
+            if (end - in >= 3) {
+                const Lead lead = kLeads[*in];
+                const Byte b1 = in[1];
+                const Byte b2 = in[2];
+                if (lead.length == 3 && b1 >= lead.low && b1 <= lead.high && (b2 & 0xC0) == 0x80) {
+                    *o++ =
+                        static_cast<char16_t>((*in & 0x0F) << 12 | (b1 & 0x3F) << 6 | (b2 & 0x3F));
+                    in += 3;
+                    continue;
+                }
+            }
             const Utf8Sequence s = Read(in, end, last);
             if (s.length == 0) {
                 break; // the rest of the character may come with the next bytes

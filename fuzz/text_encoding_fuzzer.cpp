@@ -52,8 +52,9 @@ reference::IconvReference& ReferenceFor(TextEncoding encoding) {
 }
 
 // The rule: a mark; else UTF-8 when, from the first byte that is not ASCII, there is a
-// multi-byte character and at most one bad run per 1,000 of them; else widened GBK.
-// (Inputs here are far shorter than the bytes detection judges.)
+// multi-byte character and at most one bad run per 1,000 of them, unless all of those
+// characters are of two bytes and the widened GBK reading holds no U+FFFD; else widened
+// GBK. (Inputs here are far shorter than the bytes detection judges.)
 TextEncoding Expected(std::string_view bytes, std::size_t& markBytes) {
     const std::pair<std::string_view, TextEncoding> marks[] = {{"\xEF\xBB\xBF", TextEncoding::Utf8},
                                                                {"\xFF\xFE", TextEncoding::Utf16Le},
@@ -67,8 +68,12 @@ TextEncoding Expected(std::string_view bytes, std::size_t& markBytes) {
     markBytes = 0;
     reference::IconvReference::Counts counts;
     ReferenceFor(TextEncoding::Utf8).Decode(bytes, &counts);
-    return counts.multiByte > 0 && counts.bad * 1000 <= counts.multiByte ? TextEncoding::Utf8
-                                                                         : TextEncoding::Auto;
+    const bool gbkToo =
+        counts.longer == 0 &&
+        ReferenceFor(TextEncoding::Auto).Decode(bytes).find(u'\uFFFD') == std::u16string::npos;
+    return counts.multiByte > 0 && counts.bad * 1000 <= counts.multiByte && !gbkToo
+               ? TextEncoding::Utf8
+               : TextEncoding::Auto;
 }
 
 void CheckDecoder(const TextDecoder& decoder, std::string_view bytes, std::size_t piece,

@@ -16,6 +16,22 @@ constexpr std::array<TextEncoding, 3> kMarked = {TextEncoding::Utf8, TextEncodin
 
 constexpr std::uint64_t kValidPerInvalid = 1000;
 
+// Whether `decoder` reads all of `bytes` without a U+FFFD, a piece at a time.
+bool ReadsWithoutBadBytes(const TextDecoder& decoder, std::string_view bytes) {
+    constexpr std::size_t kPiece = 4096;
+    char16_t units[kPiece];
+    while (!bytes.empty()) {
+        const std::string_view piece = bytes.substr(0, kPiece);
+        const DecodeProgress progress =
+            decoder.Decode(piece, units, piece.size() == bytes.size(), false);
+        if (std::find(units, units + progress.written, u'\uFFFD') != units + progress.written) {
+            return false;
+        }
+        bytes.remove_prefix(progress.used);
+    }
+    return true;
+}
+
 } // namespace
 
 EncodingDetector::EncodingDetector(TextEncoding encoding) : named_(encoding) {}
@@ -90,6 +106,7 @@ EncodingDetector::Step EncodingDetector::Judge(std::string_view bytes, bool last
         judged_ += sequence.length;
         if (sequence.valid) {
             ++valid_;
+            longer_ += sequence.length > 2 ? 1 : 0;
             continue;
         }
         ++invalid_;
@@ -103,7 +120,9 @@ EncodingDetector::Step EncodingDetector::Judge(std::string_view bytes, bool last
     if (judged_ < kEvidenceBytes && !last) {
         return {&DecoderFor(TextEncoding::Auto), 0, 0}; // hold them until there is enough
     }
-    const bool utf8 = valid_ > 0 && invalid_ * kValidPerInvalid <= valid_;
+    const bool utf8 = valid_ > 0 && invalid_ * kValidPerInvalid <= valid_ &&
+                      (longer_ > 0 || !ReadsWithoutBadBytes(DecoderFor(TextEncoding::Auto),
+                                                            bytes.substr(0, judged_)));
     return Decide(utf8 ? TextEncoding::Utf8 : TextEncoding::Auto, 0, bytes.size());
 }
 

@@ -17,7 +17,10 @@ namespace lumio {
 //      per 1,000 valid multi-byte ones. A long document is judged on the first
 //      kEvidenceBytes from there, and a guess the rest of them could no longer save
 //      is given up at once: a GBK document is known for what it is within a few
-//      kilobytes.
+//      kilobytes. But every two-byte UTF-8 sequence is a GBK character too: a document
+//      whose valid sequences are all two-byte ones and that reads as GBK without a bad
+//      byte (say 一一一, D2 BB again and again) is GBK as much as UTF-8, and stays GBK,
+//      as it was always read. Chinese in UTF-8 takes three bytes a character.
 //   3. Else code page 936 widened by GB18030's four-byte sequences.
 // The ASCII bytes in front of the first that is not are the same in every candidate and
 // are handed on as they come; only the bytes being judged are held back. A named
@@ -58,6 +61,7 @@ private:
     std::size_t judged_ = 0; // bytes of the held ones already judged
     std::uint64_t valid_ = 0;
     std::uint64_t invalid_ = 0;
+    std::uint64_t longer_ = 0; // valid sequences of three or four bytes
 };
 
 } // namespace lumio

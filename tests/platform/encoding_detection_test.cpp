@@ -103,7 +103,15 @@ const std::vector<DetectionCase>& Cases() {
         // 说 (CB B5) and 谁 (CB AD) happen to be valid UTF-8 pairs.
         {"GBK holding a few valid UTF-8 pairs", Repeat("\xCB\xB5\xCB\xAD\xD6\xD0", 50),
          TextEncoding::Auto},
-        {"GBK that is all valid UTF-8 pairs", Repeat("\xCB\xB5", 3), TextEncoding::Utf8},
+        // Every two-byte UTF-8 sequence is a GBK pair: without a longer one, a text that
+        // reads as GBK throughout stays GBK.
+        {"GBK that is all valid UTF-8 pairs", Repeat("\xD2\xBB", 400) + "\r\n", TextEncoding::Auto},
+        {"Cyrillic in UTF-8 reads as GBK too", "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82",
+         TextEncoding::Auto},
+        {"two-byte UTF-8 with a byte GBK cannot read", Repeat("\xD0\x96", 1000) + "\xFF",
+         TextEncoding::Utf8},
+        {"one three-byte character among two-byte ones", "caf\xC3\xA9 \xE2\x80\x9Cok\xE2\x80\x9D",
+         TextEncoding::Utf8},
         {"ASCII only", "Hello, world.\r\n", TextEncoding::Auto},
         {"empty", "", TextEncoding::Auto},
     };

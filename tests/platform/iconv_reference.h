@@ -59,6 +59,7 @@ public:
     // What the decoding met: characters of more than one byte, and bad runs.
     struct Counts {
         std::size_t multiByte = 0;
+        std::size_t longer = 0; // characters of three bytes or more
         std::size_t bad = 0;
     };
 
@@ -75,6 +76,7 @@ public:
                 ++seen.bad;
             } else if (used > 1) {
                 ++seen.multiByte;
+                seen.longer += used > 2 ? 1 : 0;
             }
             Put(c, out);
             i += used;

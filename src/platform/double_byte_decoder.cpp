@@ -13,6 +13,21 @@ constexpr Byte kNoStop = 0x80; // no ASCII byte is 0x80: nothing stops an ASCII 
 
 } // namespace
 
+DoubleByteDecoder::DoubleByteDecoder(const DoubleByteTables& tables, UntabledSequence untabled)
+    : TextDecoder({"\n", " ", {}}), tables_(tables), untabled_(untabled) {
+    // The tables' own pair for U+3000 (A1 A1 in code page 936, A1 40 in Big5).
+    for (int lead = tables.firstLead; lead <= tables.lastLead; ++lead) {
+        for (int trail = 0; trail < 256; ++trail) {
+            if (tables.pairs[lead - tables.firstLead][trail] == u'\u3000' &&
+                ideographicSpace_[0] == 0) {
+                ideographicSpace_[0] = static_cast<char>(lead);
+                ideographicSpace_[1] = static_cast<char>(trail);
+            }
+        }
+    }
+    SetLineBytes({"\n", " ", {ideographicSpace_, ideographicSpace_[0] != 0 ? 2u : 0u}});
+}
+
 // The common case, a pair in the table, is decided here; everything else below.
 inline DoubleByteDecoder::Step DoubleByteDecoder::DecodeAt(const Byte* in, const Byte* end,
                                                            bool last, char16_t* out) const {
@@ -55,18 +70,13 @@ DecodeProgress DoubleByteDecoder::Decode(std::string_view bytes, char16_t* out, 
     const Byte stop = stopAtCr ? kCr : kNoStop;
     const auto* const begin = reinterpret_cast<const Byte*>(bytes.data());
     const Byte* const end = begin + bytes.size();
-    // The table in locals, so that the loop over pairs keeps it in registers.
-    const char16_t(*const pairs)[256] = tables_.pairs;
-    const unsigned firstLead = static_cast<unsigned>(tables_.firstLead);
-    const unsigned leadSpan = static_cast<unsigned>(tables_.lastLead - tables_.firstLead);
     const Byte* in = begin;
     char16_t* o = out;
     bool lineEnd = false;
     while (in < end) {
-        const Byte b = *in;
-        if (b < 0x80) {
+        if (*in < 0x80) {
             // Byte 0x0D is CR and nothing else: it is never the trail of a pair.
-            if (b == stop) {
+            if (*in == stop) {
                 ++in;
                 lineEnd = true;
                 break;
@@ -76,35 +86,14 @@ DecodeProgress DoubleByteDecoder::Decode(std::string_view bytes, char16_t* out, 
             o += n;
             continue;
         }
-        // The common case, a pair in the table; everything else out of line.
-        if (b - firstLead <= leadSpan && in + 1 != end) {
-            const char16_t c = pairs[b - firstLead][in[1]];
-            if (c != 0) {
-                *o++ = c;
-                in += 2;
-                continue;
-            }
-        }
-        const Step step = DecodeUntabled(in, end, last, o);
+        const Step step = DecodeAt(in, end, last, o);
         if (step.bytes == 0) {
-            break; // the rest of the character may come with the next bytes
+            break;
         }
         in += step.bytes;
         o += step.units;
     }
     return {static_cast<std::size_t>(in - begin), static_cast<std::size_t>(o - out), lineEnd};
-}
-
-std::size_t DoubleByteDecoder::DecodeFirst(std::string_view bytes, bool last, char32_t& c) const {
-    if (bytes.empty()) {
-        return 0;
-    }
-    const auto* const begin = reinterpret_cast<const Byte*>(bytes.data());
-    char16_t units[2] = {};
-    const Step step = DecodeAt(begin, begin + bytes.size(), last, units);
-    c = step.units == 2 ? 0x10000 + ((char32_t(units[0]) - 0xD800) << 10) + (units[1] - 0xDC00)
-                        : units[0];
-    return step.bytes;
 }
 
 } // namespace lumio

@@ -26,12 +26,10 @@ inline constexpr int kWaitForMore = -1;
 // a bad trail yields U+FFFD and the trail is read again as a character of its own).
 class DoubleByteDecoder final : public TextDecoder {
 public:
-    explicit DoubleByteDecoder(const DoubleByteTables& tables, UntabledSequence untabled = nullptr)
-        : tables_(tables), untabled_(untabled) {}
+    explicit DoubleByteDecoder(const DoubleByteTables& tables, UntabledSequence untabled = nullptr);
 
     DecodeProgress Decode(std::string_view bytes, char16_t* out, bool last,
                           bool stopAtCr) const override;
-    std::size_t DecodeFirst(std::string_view bytes, bool last, char32_t& c) const override;
 
 private:
     struct Step {
@@ -45,6 +43,7 @@ private:
 
     DoubleByteTables tables_;
     UntabledSequence untabled_;
+    char ideographicSpace_[2] = {}; // the pair the tables give U+3000
 };
 
 } // namespace lumio

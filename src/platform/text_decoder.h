@@ -13,13 +13,27 @@ struct DecodeProgress {
     bool lineEnd = false;    // decoding ended after a CR, which is used but not stored
 };
 
+// How an encoding writes the characters that line splitting and trimming look for. At
+// the start of a character these bytes are that character and no other, so a caller can
+// find them without decoding.
+struct LineBytes {
+    std::string_view lf;
+    std::string_view space;
+    std::string_view ideographicSpace; // U+3000, the indent of Chinese paragraphs
+};
+
 // Turns the bytes of a text in one encoding into UTF-16 (the document text), in pieces,
 // writing straight into the caller's memory. Bad input never stops a decoder: whatever
 // starts no valid character becomes U+FFFD and decoding goes on, so no valid text next
 // to it is lost. No encoding here gives more than one UTF-16 unit per byte.
 class TextDecoder {
 public:
+    explicit TextDecoder(const LineBytes& lineBytes) : lineBytes_(lineBytes) {}
     virtual ~TextDecoder() = default;
+    TextDecoder(const TextDecoder&) = delete;
+    TextDecoder& operator=(const TextDecoder&) = delete;
+
+    const LineBytes& lineBytes() const { return lineBytes_; }
 
     // Decodes `bytes` into `out`, which must have room for bytes.size() units. When
     // `last` is false a character cut off at the end is left unused, for the caller to
@@ -29,10 +43,11 @@ public:
     virtual DecodeProgress Decode(std::string_view bytes, char16_t* out, bool last,
                                   bool stopAtCr) const = 0;
 
-    // The first character of `bytes` into `c`: returns how many bytes it takes, 0 when
-    // `bytes` is empty or is the start of a character that may get its end later (`last`
-    // false).
-    virtual std::size_t DecodeFirst(std::string_view bytes, bool last, char32_t& c) const = 0;
+protected:
+    void SetLineBytes(const LineBytes& lineBytes) { lineBytes_ = lineBytes; }
+
+private:
+    LineBytes lineBytes_;
 };
 
 // Stores `c` at `out` as one UTF-16 unit, or two (a surrogate pair) beyond U+FFFF, and

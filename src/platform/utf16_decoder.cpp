@@ -72,6 +72,10 @@ std::size_t CopyPlainUnits(const Byte* in, std::size_t n, char16_t* out, char16_
 template <bool kBigEndian>
 class Utf16Decoder final : public TextDecoder {
 public:
+    Utf16Decoder()
+        : TextDecoder(kBigEndian ? LineBytes{{"\0\n", 2}, {"\0 ", 2}, {"\x30\0", 2}}
+                                 : LineBytes{{"\n\0", 2}, {" \0", 2}, {"\0\x30", 2}}) {}
+
     DecodeProgress Decode(std::string_view bytes, char16_t* out, bool last,
                           bool stopAtCr) const override {
         // Without a stop, look for a surrogate instead, which is looked at anyway.
@@ -107,20 +111,6 @@ public:
             ++in;
         }
         return {static_cast<std::size_t>(in - begin), static_cast<std::size_t>(o - out), lineEnd};
-    }
-
-    std::size_t DecodeFirst(std::string_view bytes, bool last, char32_t& c) const override {
-        const auto* const begin = reinterpret_cast<const Byte*>(bytes.data());
-        const Byte* const end = begin + bytes.size();
-        if (bytes.size() < 2) {
-            c = kReplacement;
-            return bytes.size() == 1 && last ? 1 : 0;
-        }
-        char16_t units[2] = {};
-        const std::size_t used = One(begin, end, last, units[0], units[1]);
-        c = used == 4 ? 0x10000 + ((char32_t(units[0]) - 0xD800) << 10) + (units[1] - 0xDC00)
-                      : units[0];
-        return used;
     }
 
 private:

@@ -69,6 +69,8 @@ inline Utf8Sequence Read(const Byte* in, const Byte* end, bool last) {
 
 class Utf8Decoder final : public TextDecoder {
 public:
+    Utf8Decoder() : TextDecoder({"\n", " ", "\xE3\x80\x80"}) {}
+
     DecodeProgress Decode(std::string_view bytes, char16_t* out, bool last,
                           bool stopAtCr) const override {
         const Byte stop = stopAtCr ? '\r' : 0x80;
@@ -110,16 +112,6 @@ public:
             o += PutUtf16(s.valid ? s.c : kReplacement, o);
         }
         return {static_cast<std::size_t>(in - begin), static_cast<std::size_t>(o - out), lineEnd};
-    }
-
-    std::size_t DecodeFirst(std::string_view bytes, bool last, char32_t& c) const override {
-        if (bytes.empty()) {
-            return 0;
-        }
-        const auto* const begin = reinterpret_cast<const Byte*>(bytes.data());
-        const Utf8Sequence s = Read(begin, begin + bytes.size(), last);
-        c = s.valid ? s.c : kReplacement;
-        return s.length;
     }
 };
 

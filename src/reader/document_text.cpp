@@ -13,8 +13,25 @@ namespace {
 constexpr char16_t kCr = u'\r';
 constexpr char16_t kLf = u'\n';
 
-bool IsTrimmed(char32_t c) {
+bool IsTrimmed(char16_t c) {
     return c == u' ' || c == u'\u3000';
+}
+
+// Whether `rest` starts with the character written `form`: Maybe when it is a start of
+// `form` cut off at the end of the bytes and more may come.
+enum class Found { No, Yes, Maybe };
+Found Find(std::string_view rest, std::string_view form, bool last) {
+    // A byte at a time: the forms are a few bytes, and most lines differ at the first.
+    const std::size_t n = std::min(rest.size(), form.size());
+    for (std::size_t k = 0; k < n; ++k) {
+        if (rest[k] != form[k]) {
+            return Found::No;
+        }
+    }
+    if (n == form.size()) {
+        return n == 0 ? Found::No : Found::Yes;
+    }
+    return last ? Found::No : Found::Maybe;
 }
 
 // The reserve is given its pages at most this far ahead of the text, so that a load
@@ -92,26 +109,36 @@ std::size_t DocumentText::AppendBytes(const TextDecoder& decoder, std::string_vi
     // Each byte gives at most one unit; a line of k bytes and its CR at most k + 2, so
     // one room of 1.5 units a byte holds the whole piece.
     Room(bytes.size() + bytes.size() / 2 + 2);
+    // LF and the trimmed spaces are found by their bytes, which is where a character
+    // starts: after a line end, and after each trimmed space.
+    const LineBytes& forms = decoder.lineBytes();
     std::size_t i = 0;
     while (i < bytes.size()) {
-        char32_t c = 0;
-        std::size_t n = 0;
         if (afterCr_) {
-            if ((n = decoder.DecodeFirst(bytes.substr(i), last, c)) == 0) {
-                return i; // a character cut off at the end
+            const Found lf = Find(bytes.substr(i), forms.lf, last);
+            if (lf == Found::Maybe) {
+                return i; // perhaps the LF of a CR LF, cut off at the end
             }
             afterCr_ = false;
-            if (c == kLf) {
-                i += n; // the LF of a CR LF
-            }
+            i += lf == Found::Yes ? forms.lf.size() : 0;
             continue;
         }
         if (inLeadingBlanks_) {
-            while ((n = decoder.DecodeFirst(bytes.substr(i), last, c)) != 0 && IsTrimmed(c)) {
-                i += n;
+            // The common indent of spaces, a byte each where the encoding writes them so.
+            while (forms.space.size() == 1 && i < bytes.size() && bytes[i] == forms.space[0]) {
+                ++i;
             }
-            if (n == 0) {
-                return i; // all blank so far, or a character cut off at the end
+            for (;;) {
+                const std::string_view rest = bytes.substr(i);
+                const Found space = Find(rest, forms.space, last);
+                const Found ideographic = Find(rest, forms.ideographicSpace, last);
+                if (space == Found::Yes || ideographic == Found::Yes) {
+                    i += space == Found::Yes ? forms.space.size() : forms.ideographicSpace.size();
+                } else if (space == Found::Maybe || ideographic == Found::Maybe || rest.empty()) {
+                    return i; // all blank so far, or a space cut off at the end
+                } else {
+                    break;
+                }
             }
             inLeadingBlanks_ = false;
         }

@@ -112,39 +112,25 @@ TEST(TextDecodersTest, DecodingStopsAfterALineEndOnly) {
     }
 }
 
-TEST(TextDecodersTest, FirstCharacter) {
-    struct FirstCase {
-        const TextDecoder& decoder;
-        std::string bytes;
-        bool last;
-        std::size_t used;
-        char32_t c;
-    };
-    const FirstCase cases[] = {
-        {Cp936TextDecoder(), "\xA1\xA1x", false, 2, U'\u3000'},
-        {Cp936TextDecoder(), "\xA1", false, 0, 0},
-        {Cp936TextDecoder(), "\xA1", true, 1, U'\uFFFD'},
-        {Cp936WidenedTextDecoder(), "\x95\x32\x82", false, 0, 0},
-        {Cp936WidenedTextDecoder(), "\x95\x32\x82\x36", false, 4, U'\U00020000'},
-        {Cp936WidenedTextDecoder(), "\x95\x32\x41", false, 1, U'\uFFFD'},
-        {Utf8TextDecoder(), "\xE3\x80\x80", false, 3, U'\u3000'},
-        {Utf8TextDecoder(), "\xE3\x80", false, 0, 0},
-        {Utf8TextDecoder(), "\xE3\x80", true, 2, U'\uFFFD'},
-        {Utf8TextDecoder(), "", true, 0, 0},
-        {Utf16LeTextDecoder(), "\x00\x30"s, false, 2, U'\u3000'},
-        {Utf16LeTextDecoder(), "\x00"s, false, 0, 0},
-        {Utf16LeTextDecoder(), "\x00"s, true, 1, U'\uFFFD'},
-        {Utf16BeTextDecoder(), "\xD8\x4C\xDC\x00"s, false, 4, U'\U00023000'},
-        {Utf16BeTextDecoder(), "\xD8\x4C"s, false, 0, 0},
-        {Cp950TextDecoder(), "\xA1\x40", false, 2, U'\u3000'},
-    };
-    for (const auto& c : cases) {
-        char32_t got = 0;
-        EXPECT_EQ(c.decoder.DecodeFirst(c.bytes, c.last, got), c.used) << c.bytes;
-        if (c.used != 0) {
-            EXPECT_EQ(got, c.c) << c.bytes;
+TEST(TextDecodersTest, LineBytesAreTheCharactersTheyName) {
+    // The line rules find LF and the trimmed spaces by these bytes: each must decode to
+    // its character, alone and at a character's start between others.
+    const TextDecoder* decoders[] = {
+        &Cp936TextDecoder(), &Cp936WidenedTextDecoder(), &Gb18030TextDecoder(), &Cp950TextDecoder(),
+        &Utf8TextDecoder(),  &Utf16LeTextDecoder(),      &Utf16BeTextDecoder()};
+    for (const TextDecoder* decoder : decoders) {
+        const LineBytes& forms = decoder->lineBytes();
+        const std::pair<std::string_view, std::u16string> cases[] = {
+            {forms.lf, u"\n"}, {forms.space, u" "}, {forms.ideographicSpace, u"\u3000"}};
+        for (const auto& [bytes, text] : cases) {
+            ASSERT_FALSE(bytes.empty());
+            EXPECT_EQ(DecodeAll(*decoder, bytes), text);
+            const std::string twice = std::string(bytes) + std::string(bytes);
+            EXPECT_EQ(DecodeAll(*decoder, twice), text + text);
         }
     }
+    EXPECT_EQ(Cp936TextDecoder().lineBytes().ideographicSpace, "\xA1\xA1");
+    EXPECT_EQ(Cp950TextDecoder().lineBytes().ideographicSpace, "\xA1\x40");
 }
 
 TEST(TextEncodingTest, NamesAndDecoders) {

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # bench/load_vs_iconv.sh <build-dir> [runs] [--gigabyte]
 # Whole process against whole process: `lumio-tty --trace 0 FILE` (load the document,
-# print its length, exit) and `iconv -f CP936 -t UTF-16LE FILE > /dev/null`, run in turn
-# on the same warm file, `runs` times each (default 11). Prints the medians of the wall
-# times, their ratio and each side's peak resident size against the file size, for the
-# 100 MiB GBK novel of bench_reader_load and a 100 MiB mostly-ASCII English text; with
+# its encoding found by itself; print its length, exit) and `iconv -f ENCODING -t
+# UTF-16LE FILE > /dev/null`, run in turn on the same warm file, `runs` times each
+# (default 11). Prints the medians of the wall times, their ratio and each side's peak
+# resident size against the file size, for the 100 MiB GBK novel of bench_reader_load,
+# a 100 MiB mostly-ASCII English text, and 100 MiB novels in UTF-8, UTF-16LE (with its
+# mark) and GB18030 (one character in fifty beyond GBK) and English in UTF-8; with
 # --gigabyte also a 1 GiB GBK novel (written under /tmp and removed afterwards). A
 # measured run, not a test: use an optimised build.
 set -euo pipefail
@@ -45,15 +47,16 @@ timed() {
     echo "$(((end - start) / 1000))e-6 $(cat "$scratch/t")" >>"$log"
 }
 
-# measure LABEL FILE: interleaved runs, then one line of figures.
+# measure LABEL FILE [ENCODING]: interleaved runs, then one line of figures; iconv reads
+# the file as ENCODING (default CP936).
 measure() {
-    local label="$1" file="$2" i
+    local label="$1" file="$2" from="${3:-CP936}" i
     : >"$scratch/lumio"
     : >"$scratch/iconv"
     cat "$file" >/dev/null # warm the page cache for both sides
     for ((i = 0; i < runs; i++)); do
         timed "$scratch/lumio" "$tty" --trace 0 "$file"
-        timed "$scratch/iconv" iconv -f CP936 -t UTF-16LE "$file"
+        timed "$scratch/iconv" iconv -f "$from" -t UTF-16LE "$file"
     done
     local bytes lumio_s iconv_s lumio_kb iconv_kb
     bytes=$(stat -c %s "$file")
@@ -73,6 +76,11 @@ ensure "$novel" novel $((100 << 20))
 ensure "$english" english $((100 << 20))
 measure "GBK novel" "$novel"
 measure "English (mostly ASCII)" "$english"
+for kind in novel-utf8:UTF-8 novel-utf16le:UTF-16LE novel-gb18030:GB18030 english-utf8:UTF-8; do
+    file="$tmp/lumio-bench-${kind%%:*}.txt"
+    ensure "$file" "${kind%%:*}" $((100 << 20))
+    measure "${kind%%:*}" "$file" "${kind#*:}"
+done
 if [ "$gigabyte" = "--gigabyte" ]; then
     ensure "$big" novel $((1 << 30))
     measure "GBK novel, 1 GiB" "$big"

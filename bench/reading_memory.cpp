@@ -5,6 +5,7 @@
 #include "reader/reading_memory.h"
 
 #include "novel.h"
+#include "platform/cp936.h"
 #include "platform/state_files.h"
 #include "platform/utf.h"
 #include "reader/document_text.h"
@@ -50,7 +51,8 @@ std::size_t Decode(const std::string& bytes, bool findChapters) {
     std::size_t at = 0;
     while (at < bytes.size()) {
         const std::size_t n = std::min(kBlock, bytes.size() - at);
-        at += document.AppendCp936(std::string_view(bytes).substr(at, n), at + n == bytes.size());
+        at += document.AppendBytes(Cp936TextDecoder(), std::string_view(bytes).substr(at, n),
+                                   at + n == bytes.size());
     }
     benchmark::DoNotOptimize(document.Finish());
     return finder.chapters().size();

@@ -1,7 +1,7 @@
 // The code page 936 decoder against iconv asked one character at a time, whole and in
 // pieces: cutting the input anywhere must not change the text.
 
-#include "cp936_reference.h"
+#include "iconv_reference.h"
 #include "platform/cp936.h"
 
 #include <cstddef>
@@ -11,7 +11,7 @@
 using namespace lumio;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static fuzz::ReferenceCp936 reference;
+    static const auto cp936 = reference::Cp936();
     if (size == 0) {
         return 0;
     }
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t piece = data[0] % 7 + 1;
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
 
-    const std::u16string expected = reference.Decode(bytes);
+    const std::u16string expected = cp936->Decode(bytes);
     if (DecodeCp936(bytes) != expected) {
         std::abort();
     }

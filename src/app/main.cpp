@@ -134,6 +134,7 @@ int main(int argc, char** argv) {
         });
     lumio::ReaderWindow window({icon, u"" LUMIO_WEB_PAGE, true, memory.get()});
     window.Start();
+    window.core().SetEncoding(command.encoding); // for every document: argument, dialog, drop
     qint64 startupNs = startup.nsecsElapsed();
     QTimer::singleShot(0, &window, [&] { startupNs = startup.nsecsElapsed(); });
     lumio::SecondStartReceiver secondStart({window, window.core()});

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <thread>
 #if defined(__linux__)
 #include <sys/mman.h>
 #endif
@@ -36,8 +37,17 @@ void PrefaultForWriting([[maybe_unused]] void* data, [[maybe_unused]] std::size_
 #endif
 }
 
-PagesAhead::PagesAhead(void* data, std::size_t bytes, std::size_t lead)
-    : data_(static_cast<unsigned char*>(data)), bytes_(bytes), lead_(lead) {}
+PagesAhead::PagesAhead(void* data, std::size_t bytes, std::size_t lead, GivePages give)
+    : data_(static_cast<unsigned char*>(data)), bytes_(bytes), lead_(lead), give_(give) {}
+
+void PagesAhead::Stop() {
+    // With giving_ raised before stopped_ is read (both in one total order), a call
+    // either sees the stop or is waited for here.
+    stopped_.store(true);
+    while (giving_.load() != 0) {
+        std::this_thread::yield();
+    }
+}
 
 void PagesAhead::WrittenUpTo(std::size_t offset) {
     // Where no other thread has got that far, the writer takes the steps itself.
@@ -55,13 +65,16 @@ bool PagesAhead::GiveStepAhead() {
 
 bool PagesAhead::GiveStepBelow(std::size_t limit) {
     limit = std::min(limit, bytes_);
+    giving_.fetch_add(1);
     std::size_t at = taken_.load(std::memory_order_relaxed);
     do {
-        if (at >= limit || stopped_) {
+        if (at >= limit || stopped_.load()) {
+            giving_.fetch_sub(1);
             return false;
         }
     } while (!taken_.compare_exchange_weak(at, at + kStepBytes, std::memory_order_relaxed));
-    PrefaultForWriting(data_ + at, std::min(kStepBytes, bytes_ - at));
+    give_(data_ + at, std::min(kStepBytes, bytes_ - at));
+    giving_.fetch_sub(1);
     return true;
 }
 

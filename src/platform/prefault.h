@@ -22,7 +22,11 @@ bool PrefaultWorks();
 // memory is not taken long before it is used (nor past the end of a shorter text).
 class PagesAhead {
 public:
-    PagesAhead(void* data, std::size_t bytes, std::size_t lead);
+    // How the pages of a range are given: PrefaultForWriting, or a stand-in in tests.
+    using GivePages = void (*)(void* data, std::size_t bytes);
+
+    PagesAhead(void* data, std::size_t bytes, std::size_t lead,
+               GivePages give = PrefaultForWriting);
 
     // The writer is about to write the buffer up to `offset` bytes.
     void WrittenUpTo(std::size_t offset);
@@ -31,8 +35,9 @@ public:
     // give now.
     bool GiveStepAhead();
 
-    // No more steps, from any thread: the buffer is about to be handed on or replaced.
-    void Stop() { stopped_ = true; }
+    // No more steps, from any thread: the buffer is about to be handed on, replaced or
+    // freed. Returns once no step is being given, so the buffer may go at once.
+    void Stop();
 
 private:
     // Gives the pages of the next step not yet taken, if it starts below `limit`.
@@ -41,9 +46,11 @@ private:
     unsigned char* const data_;
     const std::size_t bytes_;
     const std::size_t lead_;
+    const GivePages give_;
     std::atomic<std::size_t> taken_{0}; // the steps below are given, or being given
     std::atomic<std::size_t> written_{0};
     std::atomic<bool> stopped_{false};
+    std::atomic<int> giving_{0}; // calls between their look at stopped_ and their end
 };
 
 } // namespace lumio

@@ -82,11 +82,20 @@ CommandLine Only(CommandLine::Action action) {
 }
 
 bool TakesValue(std::string_view arg) {
-    return arg == "--speed" || arg == "--start" || arg == "--boss-key";
+    return arg == "--speed" || arg == "--start" || arg == "--boss-key" || arg == "--encoding";
 }
 
 // Reads one option's value into `result`; answers an error text, or "".
 std::string ReadValue(std::string_view option, std::string_view value, CommandLine& result) {
+    if (option == "--encoding") {
+        const std::optional<TextEncoding> encoding = EncodingNamed(value);
+        if (!encoding) {
+            return "--encoding: unknown encoding '" + std::string(value) + "' (one of " +
+                   EncodingNames() + ")";
+        }
+        result.encoding = *encoding;
+        return {};
+    }
     if (option == "--boss-key") {
         if (EqualsIgnoringAsciiCase(value, "none")) {
             result.bossKey.reset();
@@ -151,7 +160,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, ToolkitOption
 
 std::string HelpText() {
     return "Usage: lumio [OPTION]... [FILE.txt]\n"
-           "Shows a plain-text (GBK) document as a one-line ticker in a small strip that\n"
+           "Shows a plain-text document as a one-line ticker in a small strip that\n"
            "stays above other windows. FILE is opened at start-up as if it had been\n"
            "dropped on the window.\n"
            "\n"
@@ -172,6 +181,11 @@ std::string HelpText() {
            "                       " +
            std::string(kMemoryFolder) +
            "\n"
+           "      --encoding NAME  read documents as NAME: auto (the default: a byte-order\n"
+           "                       mark says; else UTF-8 when the text reads as UTF-8 with\n"
+           "                       at most one bad sequence in 1,000 and is not GBK as\n"
+           "                       much; else GBK, with GB18030's four-byte characters),\n"
+           "                       gbk, gb18030, utf-8, utf-16le, utf-16be or big5\n"
            "  -h, --help           show this help and exit\n"
            "      --version        show the version and exit\n"
            "\n"

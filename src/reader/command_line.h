@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/key_names.h"
+#include "platform/text_encoding.h"
 #include "reader/boss_key.h"
 #include "reader/slider_moves.h"
 
@@ -26,6 +27,7 @@ struct CommandLine {
     bool autoHide = true;     // step aside for full-screen windows; off: `--no-auto-hide`
     bool newInstance = false; // `--new-instance`: a strip of its own, not handed over
     bool noMemory = false;    // `--no-memory`: no reading memory read or written
+    TextEncoding encoding = TextEncoding::Auto; // how documents are read
 };
 
 // Whose options besides ours the command line may hold.

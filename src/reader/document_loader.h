@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/file_source.h"
+#include "platform/text_encoding.h"
 #include "reader/chapter_finder.h"
 #include "reader/controls.h"
 
@@ -21,8 +22,8 @@ struct LoadedDocument {
     std::vector<Chapter> chapters = {}; // the headings found while the lines were split
 };
 
-// Reads the file at `path` as code page 936 text into the document text (see
-// DocumentText). Linear in the file size.
+// Reads the file at `path` into the document text (see DocumentText), its encoding
+// found from its bytes (see EncodingDetector). Linear in the file size.
 LoadedDocument LoadDocument(FileSource& files, std::u16string_view path);
 
 // Whether reading a file of `sizeHint` bytes may take longer than a blink (150 ms). It
@@ -32,7 +33,9 @@ LoadedDocument LoadDocument(FileSource& files, std::u16string_view path);
 bool LoadTakesLong(std::uint64_t sizeHint);
 
 // The same, with `busy` (when not null) shown from after the file is opened until the
-// read ends, whether it succeeded or not, for files where LoadTakesLong.
-LoadedDocument LoadDocument(FileSource& files, std::u16string_view path, BusyCursor* busy);
+// read ends, whether it succeeded or not, for files where LoadTakesLong; and the text
+// read in `encoding` (Auto: found from the bytes).
+LoadedDocument LoadDocument(FileSource& files, std::u16string_view path, BusyCursor* busy,
+                            TextEncoding encoding = TextEncoding::Auto);
 
 } // namespace lumio

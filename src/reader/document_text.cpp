@@ -1,9 +1,10 @@
 #include "reader/document_text.h"
 
-#include "platform/cp936.h"
 #include "platform/prefault.h"
+#include "platform/string_growth.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace lumio {
 
@@ -16,14 +17,27 @@ bool IsTrimmed(char16_t c) {
     return c == u' ' || c == u'\u3000';
 }
 
-// What new room is filled with before it is written. Copying it is many times faster
-// than the unit-by-unit fill of resize, which would otherwise cost more than decoding.
-constexpr std::size_t kZeroUnits = std::size_t{1} << 15;
-const char16_t kZeros[kZeroUnits] = {};
+// Whether `rest` starts with the character written `form`: Maybe when it is a start of
+// `form` cut off at the end of the bytes and more may come.
+enum class Found { No, Yes, Maybe };
+Found Find(std::string_view rest, std::string_view form, bool last) {
+    // A byte at a time: the forms are a few bytes, and most lines differ at the first.
+    const std::size_t n = std::min(rest.size(), form.size());
+    for (std::size_t k = 0; k < n; ++k) {
+        if (rest[k] != form[k]) {
+            return Found::No;
+        }
+    }
+    if (n == form.size()) {
+        return n == 0 ? Found::No : Found::Yes;
+    }
+    return last ? Found::No : Found::Maybe;
+}
 
 // The reserve is given its pages at most this far ahead of the text, so that a load
-// takes few page faults but never holds much more memory than its text.
-constexpr std::size_t kPagesLeadUnits = std::size_t{8} << 20;
+// takes few page faults but never holds much more memory than its text (8 MB: a mostly
+// ASCII UTF-8 file, whose text is twice its size, then peaks below 2.1 times it).
+constexpr std::size_t kPagesLeadUnits = std::size_t{4} << 20;
 // How far ahead of the text the writer says where it is.
 constexpr std::size_t kAnnounceUnits = std::size_t{64} << 10;
 
@@ -34,7 +48,6 @@ DocumentText::DocumentText(std::size_t expectedLength) {
     if (expectedLength > 0 && PrefaultWorks()) {
         pagesAhead_ = std::make_unique<PagesAhead>(
             text_.data(), text_.capacity() * sizeof(char16_t), kPagesLeadUnits * sizeof(char16_t));
-        pagesData_ = text_.data();
     }
 }
 
@@ -45,18 +58,23 @@ bool DocumentText::GivePagesAhead() {
 }
 
 char16_t* DocumentText::Room(std::size_t units) {
-    if (pagesAhead_ && length_ + units > announced_) {
-        if (text_.data() == pagesData_) {
+    const std::size_t size = length_ + units;
+    if (pagesAhead_ && size > announced_) {
+        if (size <= text_.capacity()) {
             // Told in strides, not at every line end: the other thread reads this too.
-            announced_ = length_ + units + kAnnounceUnits;
+            announced_ = size + kAnnounceUnits;
             pagesAhead_->WrittenUpTo(announced_ * sizeof(char16_t));
         } else {
-            pagesAhead_->Stop(); // the text outgrew its buffer; the new one fills as it is written
+            // The text is about to move to a larger buffer and free this one, which must
+            // then get no more pages: stopped before, and after any step in progress.
+            // The new buffer gets its pages as it is written.
+            pagesAhead_->Stop();
+            announced_ = SIZE_MAX;
         }
     }
-    // Only the new room is filled: each unit is filled once over the whole load.
-    for (std::size_t size = length_ + units; text_.size() < size;) {
-        text_.append(kZeros, std::min(kZeroUnits, size - text_.size()));
+    if (text_.size() < size) {
+        text_.resize(length_); // what lies beyond the text is not worth keeping or moving
+        GrowUnwritten(text_, size);
     }
     return text_.data() + length_;
 }
@@ -86,48 +104,54 @@ void DocumentText::Append(std::u16string_view piece) {
     }
 }
 
-std::size_t DocumentText::AppendCp936(std::string_view bytes, bool last) {
-    std::size_t i = 0;
-    if (afterCr_ && !bytes.empty()) {
-        afterCr_ = false;
-        if (bytes[0] == '\n') {
-            i = 1;
-        }
-    }
+std::size_t DocumentText::AppendBytes(const TextDecoder& decoder, std::string_view bytes,
+                                      bool last) {
     // Each byte gives at most one unit; a line of k bytes and its CR at most k + 2, so
     // one room of 1.5 units a byte holds the whole piece.
     Room(bytes.size() + bytes.size() / 2 + 2);
+    // LF and the trimmed spaces are found by their bytes, which is where a character
+    // starts: after a line end, and after each trimmed space.
+    const LineBytes& forms = decoder.lineBytes();
+    std::size_t i = 0;
     while (i < bytes.size()) {
+        if (afterCr_) {
+            const Found lf = Find(bytes.substr(i), forms.lf, last);
+            if (lf == Found::Maybe) {
+                return i; // perhaps the LF of a CR LF, cut off at the end
+            }
+            afterCr_ = false;
+            i += lf == Found::Yes ? forms.lf.size() : 0;
+            continue;
+        }
         if (inLeadingBlanks_) {
-            while (i < bytes.size() && bytes[i] == ' ') {
-                ++i; // the common indent, without decoding
+            // The common indent of spaces, a byte each where the encoding writes them so.
+            while (forms.space.size() == 1 && i < bytes.size() && bytes[i] == forms.space[0]) {
+                ++i;
             }
-            char16_t c = 0;
-            std::size_t n = 0;
-            while ((n = DecodeFirstCp936(bytes.substr(i), last, c)) != 0 && IsTrimmed(c)) {
-                i += n;
-            }
-            if (n == 0) {
-                return i; // all blank so far, or a cut-off character
+            for (;;) {
+                const std::string_view rest = bytes.substr(i);
+                const Found space = Find(rest, forms.space, last);
+                const Found ideographic = Find(rest, forms.ideographicSpace, last);
+                if (space == Found::Yes || ideographic == Found::Yes) {
+                    i += space == Found::Yes ? forms.space.size() : forms.ideographicSpace.size();
+                } else if (space == Found::Maybe || ideographic == Found::Maybe || rest.empty()) {
+                    return i; // all blank so far, or a space cut off at the end
+                } else {
+                    break;
+                }
             }
             inLeadingBlanks_ = false;
         }
-        // Byte 0x0D is CR and nothing else (it is never the trail of a pair), so the
-        // decoder stops at each line end, where a character always starts.
-        const Cp936Progress progress =
-            DecodeCp936Into(bytes.substr(i), text_.data() + length_, last, '\r');
+        // Decoding stops after each line end, where a character always starts.
+        const DecodeProgress progress =
+            decoder.Decode(bytes.substr(i), text_.data() + length_, last, true);
         length_ += progress.written;
         i += progress.used;
-        if (i == bytes.size() || bytes[i] != '\r') {
+        if (!progress.lineEnd) {
             return i; // the end, or a character cut off at the end
         }
         EndLine();
-        ++i;
-        if (i == bytes.size()) {
-            afterCr_ = true;
-        } else if (bytes[i] == '\n') {
-            ++i;
-        }
+        afterCr_ = true;
     }
     return i;
 }

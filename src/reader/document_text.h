@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/prefault.h"
+#include "platform/text_decoder.h"
 #include "reader/chapter_finder.h"
 
 #include <cstddef>
@@ -28,11 +29,12 @@ public:
     // Decoded text.
     void Append(std::u16string_view piece);
 
-    // Code page 936 bytes, decoded straight into the text: a load makes one pass over
-    // the file with no decoded copy of it. Returns how many bytes it used; when `last`
-    // is false a character cut off at the end is left unused, to be passed again in
-    // front of the next bytes. Gives the text that Append(DecodeCp936(...)) gives.
-    std::size_t AppendCp936(std::string_view bytes, bool last);
+    // Encoded bytes, decoded by `decoder` straight into the text: a load makes one pass
+    // over the file with no decoded copy of it. Returns how many bytes it used; when
+    // `last` is false a character cut off at the end is left unused, to be passed again
+    // in front of the next bytes. Gives the text that Append(DecodeAll(decoder, ...))
+    // gives. The decoder may change from one call to the next, between characters.
+    std::size_t AppendBytes(const TextDecoder& decoder, std::string_view bytes, bool last);
 
     // Shows each finished line to `finder` (when not null) as it is written.
     void FindChapters(ChapterFinder* finder) { chapters_ = finder; }
@@ -51,14 +53,14 @@ private:
     void AppendToLine(std::u16string_view piece);
     void EndLine();
 
-    // The first length_ units are the text; the rest is room already written once, so
-    // that decoding can write into it without filling it first.
+    // The first length_ units are the text; the rest is room made for decoding, not
+    // written until the decoder writes it.
     std::u16string text_;
     std::size_t length_ = 0;
     // The reserved buffer is given its pages a few megabytes at a time, just before
-    // they are written or ahead of that from another thread (GivePagesAhead).
+    // they are written or ahead of that from another thread (GivePagesAhead), until
+    // the text outgrows it.
     std::unique_ptr<PagesAhead> pagesAhead_;
-    const char16_t* pagesData_ = nullptr;
     std::size_t announced_ = 0; // the text has been said to reach this far, in units
     std::size_t lineStart_ = 0;
     bool inLeadingBlanks_ = true;

@@ -24,7 +24,7 @@ void MainMsg::OpenTxt(std::u16string_view path) {
     chapters_.clear();
     controls_.rtxt1.SetText(u"");
 
-    LoadedDocument loaded = LoadDocument(controls_.files, path, controls_.busyCursor);
+    LoadedDocument loaded = LoadDocument(controls_.files, path, controls_.busyCursor, encoding_);
     if (loaded.error) {
         // Reading stays as it was (typically paused on the empty document); the user
         // is told which file failed and why.

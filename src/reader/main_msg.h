@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/file_source.h"
+#include "platform/text_encoding.h"
 #include "reader/chapter_finder.h"
 #include "reader/controls.h"
 #include "reader/reading_places.h"
@@ -42,6 +43,8 @@ public:
     // A drop on the window or on the viewer: the first dropped file, if any.
     void Form_OLEDragDrop(const DropData& data);
     void rtxt1_OLEDragDrop(const DropData& data);
+    // How documents are read from now on (Auto: each found from its bytes).
+    void SetEncoding(TextEncoding encoding) { encoding_ = encoding; }
 
     // Timed reading ------------------------------------------------------------------
 
@@ -77,6 +80,7 @@ private:
     std::u16string txt1_;
     std::u16string txt2_;
     std::vector<Chapter> chapters_;
+    TextEncoding encoding_ = TextEncoding::Auto;
 };
 
 } // namespace lumio

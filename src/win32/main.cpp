@@ -99,6 +99,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             });
         lumio::ReaderWindow window({instance, u"" LUMIO_WEB_PAGE, memory.get()});
         window.Start();
+        window.core().SetEncoding(command.encoding); // for every document: argument, dialog, drop
         lumio::SecondStartReceiver secondStart({window, window.core()});
         single.onMessage = [&secondStart](const std::string& m) { secondStart.Receive(m); };
         if (!line.file.empty()) {

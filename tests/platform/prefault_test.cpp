@@ -1,6 +1,9 @@
 #include "platform/prefault.h"
 
+#include <atomic>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <thread>
 #include <vector>
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -84,6 +87,47 @@ TEST(PagesAheadTest, NeverGivesPastTheEndOfTheBuffer) {
 }
 
 #endif
+
+// A step being given while the buffer is stopped: the buffer may go once Stop returns, so
+// Stop waits for the step (a text that moves frees its old buffer right after).
+std::atomic<bool> stepEntered{false};
+std::atomic<bool> stepMayEnd{false};
+std::atomic<int> order{0};
+std::atomic<int> stepEndedAt{0};
+std::atomic<int> givenSteps{0};
+
+void SlowStep(void*, std::size_t) {
+    ++givenSteps;
+    stepEntered = true;
+    while (!stepMayEnd) {
+        std::this_thread::yield();
+    }
+    stepEndedAt = ++order;
+}
+
+TEST(PagesAheadTest, StopWaitsForAStepInProgress) {
+    std::vector<unsigned char> buffer(8u << 20);
+    PagesAhead pages(buffer.data(), buffer.size(), 4u << 20, SlowStep);
+    std::thread helper([&] { pages.GiveStepAhead(); });
+    while (!stepEntered) {
+        std::this_thread::yield();
+    }
+    std::atomic<int> stopReturnedAt{0};
+    std::thread stopper([&] {
+        pages.Stop();
+        stopReturnedAt = ++order;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(stopReturnedAt, 0) << "Stop returned while a step was being given";
+    stepMayEnd = true;
+    helper.join();
+    stopper.join();
+    EXPECT_LT(stepEndedAt, stopReturnedAt);
+    // Stopped: no more steps, from the writer or from another thread.
+    pages.WrittenUpTo(buffer.size());
+    EXPECT_FALSE(pages.GiveStepAhead());
+    EXPECT_EQ(givenSteps, 1);
+}
 
 } // namespace
 } // namespace lumio

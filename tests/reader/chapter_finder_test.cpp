@@ -1,3 +1,4 @@
+#include "platform/cp936.h"
 #include "platform/utf.h"
 #include "reader/chapter_finder.h"
 #include "reader/document_text.h"
@@ -149,7 +150,7 @@ TEST(ChapterFinderTest, CodePage936LoadFindsTheSameHeadings) {
     document.FindChapters(&finder);
     // 第一章 and 尾声 in GBK, with an LF-only line that stays one line.
     const std::string bytes = "\xB5\xDA\xD2\xBB\xD5\xC2\r\nabc\ndef\r\n\xCE\xB2\xC9\xF9\r\n";
-    EXPECT_EQ(document.AppendCp936(bytes, true), bytes.size());
+    EXPECT_EQ(document.AppendBytes(Cp936TextDecoder(), bytes, true), bytes.size());
     EXPECT_EQ(document.Finish(), u"第一章  abc\ndef  尾声  ");
     EXPECT_THAT(finder.Take(), ElementsAre(Chapter{u"第一章", 0}, Chapter{u"尾声", 14}));
 }

@@ -113,6 +113,10 @@ TEST(CommandLine, BadValuesSayWhatIsWrong) {
         {{"--boss-key", "ctrl+alt"}, "--boss-key: no key after the modifiers in 'ctrl+alt'"},
         {{"--boss-key", ""}, "--boss-key: no key given"},
         {{"--frobnicate"}, "unknown option --frobnicate"},
+        {{"--encoding"}, "--encoding needs a value"},
+        {{"--encoding", "latin1", "a.txt"},
+         "--encoding: unknown encoding 'latin1' (one of auto, gbk, gb18030, utf-8, utf-16le, "
+         "utf-16be, big5)"},
         {{"a.txt", "b.txt"}, "only one FILE can be opened"},
     };
     for (const Case& c : cases) {
@@ -171,12 +175,26 @@ TEST(CommandLine, NewInstance) {
     EXPECT_EQ(ParseCommandLine({"--new-instances"}).action, Action::Error);
 }
 
+TEST(CommandLine, Encodings) {
+    const std::pair<std::vector<std::string>, TextEncoding> cases[] = {
+        {{"a.txt"}, TextEncoding::Auto},
+        {{"--encoding", "UTF-8", "a.txt"}, TextEncoding::Utf8},
+        {{"--encoding", "big5", "--encoding", "auto"}, TextEncoding::Auto},
+        {{"a.txt", "--encoding", "utf-16be"}, TextEncoding::Utf16Be},
+    };
+    for (const auto& [args, encoding] : cases) {
+        const CommandLine line = ParseCommandLine(args);
+        ASSERT_EQ(line.action, Action::Run) << line.error;
+        EXPECT_EQ(line.encoding, encoding) << ::testing::PrintToString(args);
+    }
+}
+
 TEST(CommandLine, Texts) {
     const std::string help = HelpText();
     EXPECT_EQ(help.find("Usage: lumio [OPTION]... [FILE.txt]"), 0u);
     for (const char* option :
          {"--speed V", "--start V", "--boss-key KEYS", "--boss-key none", "--help", "--version",
-          "ctrl+alt+h", "F1..F24", "Grave", "--new-instance"}) {
+          "ctrl+alt+h", "F1..F24", "Grave", "--new-instance", "--encoding NAME", "utf-16le"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
     std::size_t lineStart = 0;

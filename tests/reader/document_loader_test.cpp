@@ -1,4 +1,5 @@
 #include "fake_controls.h"
+#include "platform/utf.h"
 #include "reader/document_loader.h"
 
 #include <gmock/gmock.h>
@@ -118,6 +119,119 @@ TEST(DocumentLoaderTest, BusyCursorShowsAroundTheReadOfALargeFileOnly) {
     EXPECT_THAT(log.Take(), ElementsAre("open locked.txt"));
     // Without a cursor a large file loads all the same.
     EXPECT_EQ(LoadDocument(files, u"big.txt", nullptr).text, u"中  ");
+}
+
+// "第一章" CRLF "　　正文𠀀。" in each encoding.
+const std::u16string kNovelText = u"第一章  正文\U00020000。  ";
+const std::string kNovelUtf8 = "\xE7\xAC\xAC\xE4\xB8\x80\xE7\xAB\xA0\r\n"
+                               "\xE3\x80\x80\xE3\x80\x80\xE6\xAD\xA3\xE6\x96\x87"
+                               "\xF0\xA0\x80\x80\xE3\x80\x82\r\n";
+const std::string kNovelUtf16Le = std::string("\x2C\x7B\x00\x4E\xE0\x7A\x0D\x00\x0A\x00"
+                                              "\x00\x30\x00\x30\x63\x6B\x87\x65"
+                                              "\x40\xD8\x00\xDC\x02\x30\x0D\x00\x0A\x00",
+                                              28);
+const std::string kNovelGb18030 = "\xB5\xDA\xD2\xBB\xD5\xC2\r\n"
+                                  "\xA1\xA1\xA1\xA1\xD5\xFD\xCE\xC4"
+                                  "\x95\x32\x82\x36\xA1\xA3\r\n";
+
+std::string Swapped(std::string utf16) {
+    for (std::size_t i = 0; i + 1 < utf16.size(); i += 2) {
+        std::swap(utf16[i], utf16[i + 1]);
+    }
+    return utf16;
+}
+
+TEST(DocumentLoaderTest, EachEncodingIsFoundOrNamedAndReadsRight) {
+    struct EncodingCase {
+        const char* name;
+        std::string bytes;
+        TextEncoding encoding;
+    };
+    const EncodingCase cases[] = {
+        {"UTF-8", kNovelUtf8, TextEncoding::Auto},
+        {"UTF-8 with its mark", "\xEF\xBB\xBF" + kNovelUtf8, TextEncoding::Auto},
+        {"UTF-16LE with its mark", "\xFF\xFE" + kNovelUtf16Le, TextEncoding::Auto},
+        {"UTF-16BE with its mark", "\xFE\xFF" + Swapped(kNovelUtf16Le), TextEncoding::Auto},
+        {"GB18030's four-byte sequences in GBK", kNovelGb18030, TextEncoding::Auto},
+        {"UTF-8 named", kNovelUtf8, TextEncoding::Utf8},
+        {"UTF-16LE named, no mark", kNovelUtf16Le, TextEncoding::Utf16Le},
+        {"UTF-16BE named, its mark", "\xFE\xFF" + Swapped(kNovelUtf16Le), TextEncoding::Utf16Be},
+        {"GB18030 named", kNovelGb18030, TextEncoding::Gb18030},
+    };
+    for (const auto& c : cases) {
+        for (std::size_t size = 1; size <= 5; size += 4) {
+            FakeFileSource files;
+            files.files[u"a.txt"] = ReadInPieces(c.bytes, size);
+            const LoadedDocument loaded = LoadDocument(files, u"a.txt", nullptr, c.encoding);
+            EXPECT_FALSE(loaded.error) << c.name;
+            EXPECT_EQ(loaded.text, kNovelText) << c.name << " in reads of " << size;
+        }
+    }
+}
+
+TEST(DocumentLoaderTest, GbkNamedReadsExactlyAsCodePage936) {
+    FakeFileSource files;
+    files.files[u"a.txt"].bytes = "\x95\x32\x82\x36\xD6\xD0";
+    EXPECT_EQ(LoadDocument(files, u"a.txt", nullptr, TextEncoding::Gbk).text,
+              u"\uFFFD2\uFFFD6中  ");
+    EXPECT_EQ(LoadDocument(files, u"a.txt").text, u"\U00020000中  ");
+    // Valid UTF-8 read as GBK when GBK is named, and as Big5 when Big5 is.
+    files.files[u"b.txt"].bytes = "\xE4\xB8\xAD";
+    EXPECT_EQ(LoadDocument(files, u"b.txt", nullptr, TextEncoding::Gbk).text, u"涓\uFFFD  ");
+    EXPECT_EQ(LoadDocument(files, u"b.txt").text, u"中  ");
+    files.files[u"c.txt"].bytes = "\xA4\xA4\xA4\xE5";
+    EXPECT_EQ(LoadDocument(files, u"c.txt", nullptr, TextEncoding::Big5).text, u"中文  ");
+}
+
+TEST(DocumentLoaderTest, LargeDocumentsInEveryEncodingReadAheadAndRight) {
+    // Larger than the bytes detection judges and than the read-ahead threshold, in reads
+    // that end inside characters.
+    std::u16string line;
+    for (int i = 0; i < 200; ++i) {
+        line += u"中文\U00020000 ab";
+    }
+    std::string utf8;
+    std::string utf16;
+    std::size_t lines = 0;
+    while (utf8.size() < (20u << 20)) {
+        utf8 += ToUtf8(line) + "\r\n";
+        ++lines;
+    }
+    for (std::size_t i = 0; i < lines; ++i) {
+        for (const char16_t u : line + u"\r\n") {
+            utf16 += static_cast<char>(u & 0xFF);
+            utf16 += static_cast<char>(u >> 8);
+        }
+    }
+    std::u16string expected;
+    for (std::size_t i = 0; i < lines; ++i) {
+        expected += line + u"  ";
+    }
+    FakeFileSource files;
+    files.files[u"utf8.txt"] = ReadInPieces(utf8, 1000001);
+    files.files[u"utf16.txt"] = ReadInPieces("\xFF\xFE" + utf16, 1000001);
+    for (const std::u16string path : {u"utf8.txt", u"utf16.txt"}) {
+        const LoadedDocument loaded = LoadDocument(files, path);
+        ASSERT_FALSE(loaded.error);
+        EXPECT_TRUE(loaded.text == expected) << "the text of " << ToUtf8(path) << " differs";
+    }
+}
+
+TEST(DocumentLoaderTest, ShortLinesOutgrowTheReserveWhilePagesAreGivenAhead) {
+    // 16 MB of one-character lines: three units of text for every two bytes, more than
+    // the reserve, while the read-ahead thread gives the reserve its pages.
+    std::string bytes;
+    bytes.reserve(16u << 20);
+    while (bytes.size() < (16u << 20)) {
+        bytes += "a\r";
+    }
+    FakeFileSource files;
+    files.files[u"short.txt"].bytes = bytes;
+    const LoadedDocument loaded = LoadDocument(files, u"short.txt");
+    ASSERT_FALSE(loaded.error);
+    ASSERT_EQ(loaded.text.size(), bytes.size() / 2 * 3);
+    EXPECT_EQ(loaded.text.find_first_not_of(u"a "), std::u16string::npos);
+    EXPECT_EQ(loaded.text.substr(loaded.text.size() - 6), u"a  a  ");
 }
 
 } // namespace

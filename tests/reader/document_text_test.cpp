@@ -1,5 +1,9 @@
 #include "platform/cp936.h"
+#include "platform/gb18030.h"
 #include "platform/prefault.h"
+#include "platform/utf.h"
+#include "platform/utf16_decoder.h"
+#include "platform/utf8_decoder.h"
 #include "reader/document_text.h"
 
 #include <atomic>
@@ -85,7 +89,7 @@ std::u16string BuildFromBytes(std::string_view bytes, const std::vector<std::siz
         pending += bytes.substr(from, to - from);
         from = to;
         const bool last = k == cuts.size();
-        const std::size_t used = text.AppendCp936(pending, last);
+        const std::size_t used = text.AppendBytes(Cp936TextDecoder(), pending, last);
         EXPECT_LE(pending.size() - used, last ? 0u : 1u) << "at most a lead byte waits";
         pending.erase(0, used);
     }
@@ -161,7 +165,7 @@ TEST(DocumentTextTest, LongByteLineOutgrowsTheReserve) {
     std::string bytes(1'000'000, 'a');
     bytes += "\xd6\xd0\r\n";
     DocumentText text(16);
-    EXPECT_EQ(text.AppendCp936(bytes, true), bytes.size());
+    EXPECT_EQ(text.AppendBytes(Cp936TextDecoder(), bytes, true), bytes.size());
     const std::u16string document = text.Finish();
     ASSERT_EQ(document.size(), 1'000'003u);
     EXPECT_EQ(document.find_first_not_of(u'a'), 1'000'000u);
@@ -185,7 +189,8 @@ TEST(DocumentTextTest, PagesGivenAheadFromAnotherThreadLeaveTheTextAsItIs) {
         }
     });
     for (std::size_t at = 0; at < bytes.size();) {
-        at += text.AppendCp936(std::string_view(bytes).substr(at, 256u << 10), false);
+        at += text.AppendBytes(Cp936TextDecoder(), std::string_view(bytes).substr(at, 256u << 10),
+                               false);
     }
     done = true;
     helper.join();
@@ -194,6 +199,66 @@ TEST(DocumentTextTest, PagesGivenAheadFromAnotherThreadLeaveTheTextAsItIs) {
     if (PrefaultWorks()) {
         EXPECT_GT(steps, 0);
     }
+}
+
+// The text in UTF-16 bytes, low or high byte first.
+std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
+    std::string bytes;
+    for (const char16_t u : text) {
+        const char low = static_cast<char>(u & 0xFF);
+        const char high = static_cast<char>(u >> 8);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
+TEST(DocumentTextTest, EveryDecoderGivesTheLineRulesTheSameText) {
+    // The line cases in UTF-8 and UTF-16, decoded straight into the text in two pieces
+    // cut anywhere: CR, LF and the trimmed spaces are found by their characters, not by
+    // their bytes (in UTF-16 a CR is two bytes, and U+4E0D holds the byte 0x0D).
+    struct Encoded {
+        const char* name;
+        const TextDecoder& decoder;
+        std::string (*encode)(std::u16string_view);
+    };
+    const Encoded encodings[] = {
+        {"UTF-8", Utf8TextDecoder(), [](std::u16string_view t) { return ToUtf8(t); }},
+        {"UTF-16LE", Utf16LeTextDecoder(),
+         [](std::u16string_view t) { return Utf16Bytes(t, false); }},
+        {"UTF-16BE", Utf16BeTextDecoder(),
+         [](std::u16string_view t) { return Utf16Bytes(t, true); }},
+    };
+    std::vector<LineCase> cases(std::begin(kCases), std::end(kCases));
+    cases.push_back({"U+4E0D and U+0D0A are no line ends", u"\u4E0D\u0D0A\r\n\u0A0D",
+                     u"\u4E0D\u0D0A  \u0A0D  "});
+    // U+23000 and U+13000 share their low sixteen bits with U+3000; they are no spaces.
+    cases.push_back({"characters beyond U+FFFF stay", u"\U00023000x\U00013000\r\n\u3000\U00023000",
+                     u"\U00023000x\U00013000  \U00023000  "});
+    for (const Encoded& e : encodings) {
+        for (const auto& c : cases) {
+            const std::string bytes = e.encode(c.file);
+            for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
+                DocumentText text;
+                const std::string_view view = bytes;
+                const std::size_t used = text.AppendBytes(e.decoder, view.substr(0, cut), false);
+                ASSERT_LE(used, cut);
+                EXPECT_EQ(text.AppendBytes(e.decoder, view.substr(used), true),
+                          bytes.size() - used);
+                EXPECT_EQ(text.Finish(), c.document)
+                    << e.name << ": " << c.name << " cut at " << cut;
+            }
+        }
+    }
+}
+
+TEST(DocumentTextTest, TheDecoderMayChangeBetweenCharacters) {
+    // As detection does: ASCII in front through the GBK decoder, the rest as UTF-8.
+    DocumentText text;
+    EXPECT_EQ(text.AppendBytes(Cp936WidenedTextDecoder(), "  Chapter 1\r", false), 12u);
+    EXPECT_EQ(text.AppendBytes(Utf8TextDecoder(), "\n\xE7\xAC\xAC\xE4\xB8\x80\xE7\xAB\xA0", true),
+              10u);
+    EXPECT_EQ(text.Finish(), u"Chapter 1  第一章  ");
 }
 
 } // namespace

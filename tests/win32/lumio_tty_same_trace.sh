@@ -10,7 +10,7 @@ linux_tty="$(cd "$3" && pwd)/tools/lumio-tty"
 wine_run="$TOOL_SOURCE/cmake/wine-run.sh"
 
 # Generated documents beside the checked-in ones. The GBK one keeps to characters every
-# code page 936 table maps alike; where tables differ is cp936_system_table's business.
+# code page 936 table maps alike; where tables differ is code_page_system_table's business.
 mkdir "$work/gen"
 printf 'ABCDEFGH' >"$work/gen/ten.txt"
 long=""
@@ -22,6 +22,11 @@ printf 'a\rb\nc\r\n' >"$work/gen/ends.txt"
 printf '\xa1\xa1\xd6\xd0\xff\x81\x30\x80\xfe\x7f\xb0\xa1\r\n\x81' >"$work/gen/gbk.txt"
 printf 'q"b\\c\td\x00e\x1bf\x7f' >"$work/gen/ctl.txt"
 printf 'x' >"$work/gen/upper.TXT"
+# The other encodings: UTF-8 without a mark, UTF-16LE with one, GB18030 in GBK, Big5.
+printf '\xe7\xac\xac\xe4\xb8\x80\r\n\xf0\xa0\x80\x80\xff' >"$work/gen/utf8.txt"
+printf '\xff\xfe\x2c\x7b\x0d\x00\x0a\x00\x40\xd8\x00\xdc\x00\xd8' >"$work/gen/utf16.txt"
+printf '\x95\x32\x82\x36\xd6\xd0\x84\x31\xa5\x30\r\n' >"$work/gen/gb4.txt"
+printf '\xa4\xa4\xa4\xe5\r\n' >"$work/gen/big5.txt"
 
 # case|arguments (the document last); one Wine start runs them all through cmd.
 cases=()
@@ -34,6 +39,9 @@ for doc in ten empty blank ends gbk ctl; do add "$doc" "--trace 1000 $work/gen/$
 add change-over "--trace 215 $work/gen/long.txt"
 for v in 0 3 7 10; do add "sliders-$v" "--speed $v --start $v --trace 3 $work/gen/long.txt"; done
 add refusal "--trace 5 $work/gen/upper.TXT"
+for doc in utf8 utf16 gb4; do add "$doc" "--trace 100 $work/gen/$doc.txt"; done
+add big5 "--encoding big5 --trace 100 $work/gen/big5.txt"
+add usage-encoding "--encoding latin1 $work/gen/ten.txt"
 add usage "--speed 11 $work/gen/ten.txt"
 
 script="$work/run.cmd"
@@ -72,7 +80,7 @@ for i in "${!cases[@]}"; do
     [ "$(tr -d ' \r' <"$work/$i.wrc")" = "$(cat "$work/$i.lrc")" ] ||
         fail "$name: exit status $(tr -d ' \r' <"$work/$i.wrc"), Linux $(cat "$work/$i.lrc")"
     # Messages name no paths in these cases, so they must match too.
-    case "$name" in refusal | usage)
+    case "$name" in refusal | usage | usage-encoding)
         cmp -s "$work/$i.lerr" "$work/$i.werr" || fail "$name: stderr differs: $(cat "$work/$i.werr")" ;;
     esac
 done

@@ -68,6 +68,7 @@ int Run(const Options& options) {
     timer.SetInterval(200);
     timer.SetEnabled(false);
 
+    window.SetEncoding(options.encoding);
     window.OpenTxt(PathFromNative(options.file));
     if (messageBox.Shown()) {
         return kDocumentStatus;

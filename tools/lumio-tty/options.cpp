@@ -10,8 +10,8 @@ namespace lumio::tty {
 
 const std::string_view kUsage =
     "usage: lumio-tty [--speed V] [--start V] [--at PERCENT | --chapter N] [--trace N]\n"
-    "                 [--no-memory] FILE\n"
-    "       lumio-tty --chapters FILE\n"
+    "                 [--no-memory] [--encoding NAME] FILE\n"
+    "       lumio-tty --chapters [--encoding NAME] FILE\n"
     "  --speed V      move the speed slider to V (0 slowest .. 10 fastest) after the load\n"
     "  --start V      then move the start-point slider to V (0 .. 10)\n"
     "  --at PERCENT   after the load, before the sliders, go to PERCENT of the document\n"
@@ -21,6 +21,9 @@ const std::string_view kUsage =
     "  --trace N      run up to N ticks at once and print each as a JSON line\n"
     "                 (never reads or writes the reading memory)\n"
     "  --no-memory    neither resume where FILE stopped nor remember where it stops\n"
+    "  --encoding NAME  read FILE as NAME: auto (the default: a byte-order mark, else\n"
+    "                 UTF-8 if it reads as UTF-8, else GBK with GB18030's four-byte\n"
+    "                 characters), gbk, gb18030, utf-8, utf-16le, utf-16be, big5\n"
     "keys: space start/pause, p pause, s stop, + faster, - slower, q quit\n";
 
 namespace {
@@ -79,6 +82,19 @@ std::string Parse(int argc, const char* const* argv, Options& options) {
             if (options.atTenths && options.chapter) {
                 return "--at and --chapter cannot go together";
             }
+            continue;
+        }
+        if (!optionsEnded && arg == "--encoding") {
+            if (i + 1 >= argc) {
+                return "--encoding needs a value";
+            }
+            const std::string_view name = argv[++i];
+            const std::optional<TextEncoding> encoding = EncodingNamed(name);
+            if (!encoding) {
+                return "unknown encoding '" + std::string(name) + "' (one of " + EncodingNames() +
+                       ")";
+            }
+            options.encoding = *encoding;
             continue;
         }
         if (!optionsEnded && (arg == "--speed" || arg == "--start" || arg == "--trace")) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/text_encoding.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,6 +20,7 @@ struct Options {
     std::optional<std::int32_t> chapter;  // --chapter: from 1, as --chapters numbers them
     bool listChapters = false;            // --chapters: print the chapter list instead
     bool noMemory = false;
+    TextEncoding encoding = TextEncoding::Auto;
     std::string file;
     bool help = false;
 };

@@ -24,6 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (error.empty() && options.atTenths && options.chapter)) {
         __builtin_trap(); // a percentage, a chapter from 1, never both
     }
+    if (error.empty() && !options.help &&
+        (options.fileAt < 1 || options.fileAt >= static_cast<int>(argv.size()) ||
+         argv[static_cast<std::size_t>(options.fileAt)] != options.file)) {
+        __builtin_trap(); // where FILE stood is where the name is taken from on Windows
+    }
     if (!error.empty() && options.help) {
         __builtin_trap(); // help is asked for or the line is wrong, not both
     }

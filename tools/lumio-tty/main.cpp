@@ -50,7 +50,7 @@ void Warn(std::string_view text) {
     std::fprintf(stderr, "lumio-tty: %.*s\n", static_cast<int>(text.size()), text.data());
 }
 
-int Run(const Options& options) {
+int Run(const Options& options, const std::u16string& path) {
     TtyViewer viewer;
     TtyTimer timer;
     TtySlider speedSlider(5);
@@ -69,7 +69,7 @@ int Run(const Options& options) {
     timer.SetEnabled(false);
 
     window.SetEncoding(options.encoding);
-    window.OpenTxt(PathFromNative(options.file));
+    window.OpenTxt(path);
     if (messageBox.Shown()) {
         return kDocumentStatus;
     }
@@ -101,15 +101,15 @@ int Run(const Options& options) {
 }
 
 #ifdef _WIN32
-// The arguments as the system holds them (UTF-16), in UTF-8 like on other systems: the
-// narrow argv would pass every name through the ANSI code page and lose characters.
-std::vector<std::string> Utf8Arguments() {
+// The arguments as the system holds them (UTF-16): the narrow argv would pass every name
+// through the ANSI code page and lose characters.
+std::vector<std::u16string> WideArguments() {
     int count = 0;
     wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-    std::vector<std::string> arguments;
+    std::vector<std::u16string> arguments;
     for (int i = 0; i < count; ++i) {
         const std::wstring_view arg = wide[i];
-        arguments.push_back(ToUtf8(std::u16string(arg.begin(), arg.end())));
+        arguments.emplace_back(arg.begin(), arg.end());
     }
     ::LocalFree(wide);
     return arguments;
@@ -123,7 +123,11 @@ int main(int argc, char** argv) {
     // Traces and messages are UTF-8 bytes with bare line feeds, as on other systems.
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
-    std::vector<std::string> arguments = Utf8Arguments();
+    const std::vector<std::u16string> wideArguments = WideArguments();
+    std::vector<std::string> arguments;
+    for (const std::u16string& arg : wideArguments) {
+        arguments.push_back(ToUtf8(arg)); // options are ASCII; FILE is taken below as given
+    }
     std::vector<char*> pointers;
     for (std::string& arg : arguments) {
         pointers.push_back(arg.data());
@@ -143,8 +147,13 @@ int main(int argc, char** argv) {
                      kUsage.data());
         return kUsageStatus;
     }
+#ifdef _WIN32
+    const std::u16string path = wideArguments.at(static_cast<std::size_t>(options.fileAt));
+#else
+    const std::u16string path = PathFromNative(options.file);
+#endif
     try {
-        return Run(options);
+        return Run(options, path);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "lumio-tty: %s\n", e.what());
         return 1;

@@ -125,6 +125,7 @@ std::string Parse(int argc, const char* const* argv, Options& options) {
             return "only one FILE, please";
         }
         options.file = arg;
+        options.fileAt = i;
         haveFile = true;
     }
     return haveFile ? "" : "FILE is missing";

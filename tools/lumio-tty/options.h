@@ -22,6 +22,9 @@ struct Options {
     bool noMemory = false;
     TextEncoding encoding = TextEncoding::Auto;
     std::string file;
+    // Where FILE stood in argv, so a system that hands the arguments over as UTF-16 can
+    // take the name as it gave it (a lone surrogate does not survive UTF-8).
+    int fileAt = 0;
     bool help = false;
 };
 

@@ -19,6 +19,8 @@ iconv -f UTF-8 -t GB18030 "$E2E_WORK/utf8.txt" >"$E2E_WORK/gb18030.txt"
 { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$E2E_WORK/utf8.txt"; } >"$E2E_WORK/utf16le.txt"
 { printf '\xfe\xff'; iconv -f UTF-8 -t UTF-16BE "$E2E_WORK/utf8.txt"; } >"$E2E_WORK/utf16be.txt"
 iconv -f UTF-8 -t UTF-16LE "$E2E_WORK/utf8.txt" >"$E2E_WORK/utf16le-unmarked.txt"
+# Another book by name: the same file dropped again would resume where its reading stopped.
+cp "$E2E_WORK/utf16le-unmarked.txt" "$E2E_WORK/utf16le-unmarked-2.txt"
 
 viewer_after() { # NAME SECONDS: waits, then shoots the screen and crops the viewer
     sleep "$2"
@@ -66,7 +68,7 @@ done
 e2e_stop_lumio
 e2e_start_lumio --encoding utf-16le "$E2E_WORK/utf16le-unmarked.txt" || { e2e_fail "no window"; e2e_finish; }
 viewer_after named 5
-drop named-drop "$E2E_WORK/utf16le-unmarked.txt"
+drop named-drop "$E2E_WORK/utf16le-unmarked-2.txt"
 viewer_after named-drop-early 0
 early=$(e2e_differing "$E2E_SHOTS/named-viewer.png" "$E2E_SHOTS/named-drop-early-viewer.png")
 ((early > 200)) || e2e_fail "the drop with --encoding opened nothing new ($early pixels differ)"

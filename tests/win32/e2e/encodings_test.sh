@@ -15,6 +15,8 @@ printf '\xe3\x80\x80\xe3\x80\x80%s\r\n' "$line" >"$E2E_WORK/utf8.txt"
 iconv -f UTF-8 -t GB18030 "$E2E_WORK/utf8.txt" >"$E2E_WORK/gb18030.txt"
 { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$E2E_WORK/utf8.txt"; } >"$E2E_WORK/utf16le.txt"
 iconv -f UTF-8 -t UTF-16LE "$E2E_WORK/utf8.txt" >"$E2E_WORK/utf16le-unmarked.txt"
+# Another book by name: the same file dropped again would resume where its reading stopped.
+cp "$E2E_WORK/utf16le-unmarked.txt" "$E2E_WORK/utf16le-unmarked-2.txt"
 
 # viewer NAME: a screenshot of the ticker's text into $E2E_WORK/NAME.png.
 viewer() {
@@ -81,7 +83,7 @@ sleep 1
 e2e_window_pos
 sleep 4
 viewer named
-drop named-drop "$E2E_WORK/utf16le-unmarked.txt" && viewer named-early
+drop named-drop "$E2E_WORK/utf16le-unmarked-2.txt" && viewer named-early
 (($(differing named named-early) > 200)) || e2e_fail "the drop with --encoding opened nothing new"
 sleep 4.5
 viewer named-drop

@@ -1,5 +1,6 @@
 // The table decoder against the C library's converter, sequence by sequence. Only where
 // that converter is glibc's, whose CP936 the tables were generated from.
+#include "byte_strings.h"
 #include "platform/cp936.h"
 
 #include <gtest/gtest.h>
@@ -65,26 +66,6 @@ public:
 private:
     iconv_t cd_;
 };
-
-std::string Bytes(std::initializer_list<int> values) {
-    std::string s;
-    for (const int v : values) {
-        s += static_cast<char>(v);
-    }
-    return s;
-}
-
-std::string Hex(const std::string& bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string s;
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        s += kDigits[b >> 4];
-        s += kDigits[b & 0xF];
-        s += ' ';
-    }
-    return s;
-}
 
 class Cp936IconvTest : public ::testing::Test {
 protected:

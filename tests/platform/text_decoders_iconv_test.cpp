@@ -1,6 +1,7 @@
 // Every decoder against the C library's converter (iconv_reference.h), over every
 // sequence of its kind where that is few enough to run, and over every class of byte
 // where it is not.
+#include "byte_strings.h"
 #include "platform/cp950.h"
 #include "platform/gb18030.h"
 #include "platform/utf16_decoder.h"
@@ -17,26 +18,6 @@
 
 namespace lumio {
 namespace {
-
-std::string Hex(std::string_view bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string s;
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        s += kDigits[b >> 4];
-        s += kDigits[b & 0xF];
-        s += ' ';
-    }
-    return s;
-}
-
-std::string Bytes(std::initializer_list<int> values) {
-    std::string s;
-    for (const int v : values) {
-        s += static_cast<char>(v);
-    }
-    return s;
-}
 
 // Compares many sequences at once, each with `separator` after it, and names the first
 // sequence that differs when the whole differs.

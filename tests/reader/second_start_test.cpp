@@ -1,4 +1,5 @@
 // What a second start hands the running strip, and what the strip does with it.
+#include "byte_strings.h"
 #include "fake_controls.h"
 #include "platform/utf.h"
 #include "reader/main_msg.h"
@@ -13,14 +14,6 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-std::string Bytes(std::initializer_list<int> values) {
-    std::string out;
-    for (int v : values) {
-        out += static_cast<char>(v);
-    }
-    return out;
-}
 
 TEST(SecondStartMessage, IsTheHeaderAndTheCodeUnitsLittleEndian) {
     EXPECT_EQ(EncodeSecondStart(u""), std::string("LumioGo\x01\0\0\0\0", 12));

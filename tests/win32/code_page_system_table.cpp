@@ -7,6 +7,7 @@
 // Code pages: 936 (every one- and two-byte sequence), 950 (the same), 54936 (those and
 // every four-byte sequence), 65001 (every one- and two-byte sequence, every three-byte
 // one of a three-byte lead, and four-byte ones over every class of byte).
+#include "../byte_strings.h"
 #include "platform/cp936.h"
 #include "platform/cp950.h"
 #include "platform/gb18030.h"
@@ -22,15 +23,8 @@
 
 namespace {
 
+using lumio::Bytes;
 using Sequences = std::function<void(const std::function<void(const std::string&)>&)>;
-
-std::string Bytes(std::initializer_list<int> values) {
-    std::string s;
-    for (const int v : values) {
-        s += static_cast<char>(v);
-    }
-    return s;
-}
 
 // The system's one character of exactly `bytes` (one unit, or a surrogate pair); false
 // when `bytes` are not one character to it.
@@ -100,7 +94,8 @@ std::string Units(const std::u16string& text) {
     return out;
 }
 
-std::string Hex(const std::string& bytes) {
+// A sequence as the known-differences file names it: "81 30 81 30".
+std::string DifferenceKey(const std::string& bytes) {
     std::string out;
     char byte[4];
     for (const char b : bytes) {
@@ -242,7 +237,7 @@ int main(int argc, char** argv) {
             ++ruleDifferences;
             return;
         }
-        const std::string key = Hex(sequence);
+        const std::string key = DifferenceKey(sequence);
         seen.insert(key);
         const bool listed = known.count(key) != 0;
         unexpected += listed ? 0 : 1;

@@ -75,17 +75,8 @@ check_at() {
     xdotool mousemove $((WX + $(at_scale 55))) $((WY + $(at_scale 12))) click 1
     xdotool mousemove $((SCREEN_W - 5)) 700
     sleep 0.8
-    e2e_shot "$tag-over-target"
-    xdotool windowmove "$TARGET" 0 600
-    sleep 0.8
-    e2e_shot "$tag-over-desktop"
-    xdotool windowmove "$TARGET" 0 0
-    sleep 0.8
-    local crop="${WIDTH}x${HEIGHT}+$WX+$WY"
-    convert "$E2E_SHOTS/$tag-over-target.png" -crop "$crop" +repage "$E2E_WORK/a.png"
-    convert "$E2E_SHOTS/$tag-over-desktop.png" -crop "$crop" +repage "$E2E_WORK/b.png"
-    convert "$E2E_WORK/a.png" "$E2E_WORK/b.png" -compose difference -composite -colorspace gray \
-        -threshold 0 "$E2E_WORK/holes.png"
+    e2e_see_through "$tag" "$TARGET" "${WIDTH}x${HEIGHT}+$WX+$WY" "$E2E_WORK/a.png" \
+        "$E2E_WORK/holes.png"
     local key
     key="$(convert "$E2E_WORK/a.png" -fx 'r == 66/255 && g == 66/255 && b == 66/255 ? 1 : 0' \
         -format "%[fx:int(mean*w*h+0.5)]" info:)"

@@ -231,6 +231,24 @@ e2e_differing() {
     compare -metric AE "$1" "$2" null: 2>&1 | sed 's/[^0-9].*//'
 }
 
+# The see-through pixels of a strip that holds still: e2e_see_through TAG WINDOW CROP OVER
+# HOLES shoots the screen with WINDOW (at 0,0) under the strip and again with it moved
+# away, crops both to CROP (WxH+X+Y), keeps the first crop as OVER and writes HOLES, white
+# where the two differ.
+e2e_see_through() {
+    local tag="$1" window="$2" crop="$3"
+    e2e_shot "$tag-over-target"
+    xdotool windowmove "$window" 0 600
+    sleep 0.8
+    e2e_shot "$tag-over-desktop"
+    xdotool windowmove "$window" 0 0
+    sleep 0.8
+    convert "$E2E_SHOTS/$tag-over-target.png" -crop "$crop" +repage "$4"
+    convert "$E2E_SHOTS/$tag-over-desktop.png" -crop "$crop" +repage "$E2E_WORK/over-desktop.png"
+    convert "$4" "$E2E_WORK/over-desktop.png" -compose difference -composite -colorspace gray \
+        -threshold 0 "$5"
+}
+
 # Drags with the left button from one screen point to another in small steps.
 e2e_drag() {
     local x0="$1" y0="$2" x1="$3" y1="$4" i

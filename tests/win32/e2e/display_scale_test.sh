@@ -163,17 +163,8 @@ check_at() {
     win_click 1 "$cx" "$cy"
     xdotool mousemove $((SCREEN_W - 5)) 700
     sleep 0.8
-    e2e_shot "$tag-over-target"
-    xdotool windowmove "$TARGET" 0 600
-    sleep 0.8
-    e2e_shot "$tag-over-desktop"
-    xdotool windowmove "$TARGET" 0 0
-    sleep 0.8
-    convert "$E2E_SHOTS/$tag-over-target.png" -crop "${WIDTH}x${HEIGHT}+$WX+$WY" +repage \
-        "$E2E_WORK/over-target.png"
-    convert "$E2E_SHOTS/$tag-over-desktop.png" -crop "${WIDTH}x${HEIGHT}+$WX+$WY" +repage \
-        "$E2E_WORK/over-desktop.png"
-    diff_mask "$E2E_WORK/over-target.png" "$E2E_WORK/over-desktop.png" "$E2E_WORK/holes.png"
+    e2e_see_through "$tag" "$TARGET" "${WIDTH}x${HEIGHT}+$WX+$WY" "$E2E_WORK/over-target.png" \
+        "$E2E_WORK/holes.png"
     # The strip (title strip and viewer) has no hole; what lies right of it and below the
     # viewer is all hole.
     local strip_r viewer_b holes

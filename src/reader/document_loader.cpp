@@ -86,6 +86,25 @@ private:
     std::size_t size_ = 0;
 };
 
+// Decodes `ready` bytes a block at a time, as they are read: detection may let a few
+// megabytes through at once, which in one piece would grow the text past its reserve
+// and leave the cache. Returns how many were used: fewer when a character cut off at
+// the end waits for the next bytes.
+std::size_t DecodeReady(const TextDecoder& decoder, std::string_view ready, bool last,
+                        DocumentText& document) {
+    std::size_t used = 0;
+    while (used < ready.size()) {
+        const std::size_t piece = std::min(ready.size() - used, kChunkSize);
+        const bool end = used + piece == ready.size();
+        const std::size_t n = document.AppendBytes(decoder, ready.substr(used, piece), last && end);
+        used += n;
+        if (end && n < piece) {
+            break;
+        }
+    }
+    return used;
+}
+
 // Decodes the bytes detection lets through; returns how many were used.
 std::size_t Decode(std::string_view bytes, bool last, EncodingDetector& detector,
                    DocumentText& document) {
@@ -94,8 +113,8 @@ std::size_t Decode(std::string_view bytes, bool last, EncodingDetector& detector
         const EncodingDetector::Step step = detector.Next(bytes.substr(used), last);
         used += step.skip;
         const std::size_t ready = used + step.ready;
-        used += document.AppendBytes(*step.decoder, bytes.substr(used, step.ready),
-                                     last && ready == bytes.size());
+        used += DecodeReady(*step.decoder, bytes.substr(used, step.ready),
+                            last && ready == bytes.size(), document);
         // Stop when detection holds the rest, when all is used, or when a character
         // cut off at the end waits for the next bytes.
         if (step.ready == 0 || used == bytes.size() || used < ready) {

@@ -217,6 +217,21 @@ TEST(DocumentLoaderTest, LargeDocumentsInEveryEncodingReadAheadAndRight) {
     }
 }
 
+TEST(DocumentLoaderTest, AUtf8NovelHeldWhileDetectionJudgesItStaysInItsReserve) {
+    // Smaller than what detection judges, so it lets the whole text through at once: the
+    // text must still be written into the room reserved for the file, not regrown.
+    std::string utf8;
+    while (utf8.size() < (1u << 20)) {
+        utf8 += "第一章 春眠不觉晓，处处闻啼鸟。\r\n";
+    }
+    FakeFileSource files;
+    files.files[u"novel.txt"] = ReadInPieces(utf8, 100003);
+    const LoadedDocument loaded = LoadDocument(files, u"novel.txt");
+    ASSERT_FALSE(loaded.error);
+    ASSERT_EQ(loaded.text.substr(0, 8), u"第一章 春眠不觉");
+    EXPECT_LE(loaded.text.capacity(), utf8.size() + utf8.size() / 8 + 16);
+}
+
 TEST(DocumentLoaderTest, ShortLinesOutgrowTheReserveWhilePagesAreGivenAhead) {
     // 16 MB of one-character lines: three units of text for every two bytes, more than
     // the reserve, while the read-ahead thread gives the reserve its pages.

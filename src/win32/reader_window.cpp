@@ -86,7 +86,7 @@ ReaderWindow::ReaderWindow(ReaderWindowOptions options)
         *this, *viewer_, timer_, *slider(kSpeedSliderName), *button(kPinButtonName), tray_, shell_,
         kProgramIcon, options_.makerWebPage});
     ConnectCommands();
-    menuShower_ = std::make_unique<WinViewerMenu>(hwnd_, fonts_.Get(ambientFont_));
+    menuShower_ = std::make_unique<WinViewerMenu>(hwnd_, fonts_.Get(ambientFont_, scale_));
     viewerMenu_ =
         std::make_unique<ViewerMenu>(ViewerMenuParts{*core_, timer_, messageBox_, options_.places});
 }

@@ -86,6 +86,8 @@ public:
     std::int64_t shownAtNs() const { return shownAtNs_; }
     // The resolution the window is laid out for.
     DisplayScale scale() const { return scale_; }
+    // The viewer's right-click menu, for the tests.
+    const WinViewerMenu& viewerMenu() const { return *menuShower_; }
     // Lays the window out again for another resolution (what WM_DPICHANGED asks, with
     // the rectangle the system suggests, or where the window is when there is none).
     void ApplyScale(DisplayScale scale, const RECT* suggested);

@@ -51,6 +51,9 @@ void ReaderWindow::ApplyScale(DisplayScale scale, const RECT* suggested) {
         sliderBrush_ = nullptr;
     }
     ApplyToolTipFont();
+    if (menuShower_) {
+        menuShower_->SetFont(fonts_.Get(ambientFont_, scale));
+    }
     ::RedrawWindow(hwnd_, nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }

@@ -25,6 +25,9 @@ public:
 
     // Where the next menu opens, in screen coordinates.
     void SetPosition(POINT screen) { position_ = screen; }
+    // The form's font at the window's resolution, which changes with its monitor's.
+    void SetFont(HFONT font) { font_ = font; }
+    HFONT font() const { return font_; }
 
     std::optional<ViewerMenuChoice> ShowMenu(const ViewerMenuModel& model) override;
     std::optional<std::u16string> AskText(std::u16string_view title,

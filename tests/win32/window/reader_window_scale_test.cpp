@@ -190,6 +190,16 @@ TEST_F(ReaderWindowScaleTest, ToolTipsTakeTheFontOfTheWindowsResolution) {
     ::DeleteObject(atSystem);
 }
 
+TEST_F(ReaderWindowScaleTest, TheViewerMenuTakesTheFontOfTheWindowsResolution) {
+    window_->ApplyScale(SystemScale(), nullptr);
+    const int atSystem = FontHeight(window_->viewerMenu().font());
+    ASSERT_NE(atSystem, 0);
+    window_->ApplyScale(DisplayScale(SystemScale().dpi() * 2), nullptr);
+    EXPECT_NEAR(FontHeight(window_->viewerMenu().font()), 2 * atSystem, 1);
+    window_->ApplyScale(SystemScale(), nullptr);
+    EXPECT_EQ(FontHeight(window_->viewerMenu().font()), atSystem);
+}
+
 // The side of an icon's colour image, 0 for none.
 int IconSide(HICON icon) {
     ICONINFO info{};

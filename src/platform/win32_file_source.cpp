@@ -1,5 +1,7 @@
 #include "platform/win32_file_source.h"
 
+#include "platform/state_files.h"
+
 #include <algorithm>
 #include <limits>
 #include <string>
@@ -31,25 +33,6 @@ FileErrorKind KindOfOpenError(DWORD code) {
     default:
         return FileErrorKind::OpenFailed;
     }
-}
-
-// The system's full path of `name`: the current folder and drive filled in, "/" read as
-// "\\", "." and ".." resolved. The name itself when the system cannot say.
-std::wstring FullPath(const std::wstring& name) {
-    std::wstring full(std::max<std::size_t>(name.size() + 1, MAX_PATH), L'\0');
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        const DWORD n =
-            ::GetFullPathNameW(name.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-        if (n == 0) {
-            return name;
-        }
-        if (n < full.size()) {
-            full.resize(n);
-            return full;
-        }
-        full.assign(n, L'\0'); // too small: n is the room it needs, the NUL included
-    }
-    return name;
 }
 
 bool StartsWith(std::wstring_view text, std::wstring_view prefix) {
@@ -89,7 +72,8 @@ private:
 } // namespace
 
 std::wstring Win32FileSource::SystemName(std::u16string_view path) {
-    const std::wstring full = FullPath(std::wstring(path.begin(), path.end()));
+    const std::u16string absolute = FullPath(path);
+    const std::wstring full(absolute.begin(), absolute.end());
     if (StartsWith(full, L"\\\\?\\") || StartsWith(full, L"\\\\.\\") ||
         StartsWith(full, L"\\??\\")) {
         return full; // already past the limit, or a device

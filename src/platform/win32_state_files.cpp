@@ -97,19 +97,26 @@ std::u16string PathInFolder(std::u16string_view folder, std::u16string_view name
     return path + std::u16string(name);
 }
 
+// The current folder and drive filled in, "/" read as "\\", "." and ".." resolved.
 std::u16string FullPath(std::u16string_view path) {
     const std::wstring wide = Wide(path);
-    const DWORD n = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (wide.empty() || n == 0) {
+    if (wide.empty()) {
         return std::u16string(path);
     }
-    std::wstring full(n, L'\0');
-    const DWORD written = ::GetFullPathNameW(wide.c_str(), n, full.data(), nullptr);
-    if (written == 0 || written >= n) {
-        return std::u16string(path);
+    std::wstring full(std::max<std::size_t>(wide.size() + 1, MAX_PATH), L'\0');
+    for (int attempt = 0; attempt < 3; ++attempt) { // the folder may change between calls
+        const DWORD n =
+            ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (n == 0) {
+            break;
+        }
+        if (n < full.size()) {
+            full.resize(n);
+            return Narrow16(full);
+        }
+        full.assign(n, L'\0'); // too small: n is the room it needs, the NUL included
     }
-    full.resize(written);
-    return Narrow16(full);
+    return std::u16string(path);
 }
 
 bool ReadWholeFile(std::u16string_view path, std::string& bytes, std::string& error) {

@@ -1,4 +1,5 @@
 // lumio.exe: the reader window as a Windows program.
+#include "platform/state_files.h"
 #include "reader/auto_hide.h"
 #include "reader/boss_key.h"
 #include "reader/command_line.h"
@@ -81,10 +82,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
 
     lumio::WinSingleInstance single(instance);
-    const auto role =
-        command.newInstance
-            ? lumio::WinSingleInstance::Role::Alone
-            : single.Claim(lumio::EncodeSecondStart(lumio::WinSingleInstance::FullPath(line.file)));
+    const auto role = command.newInstance
+                          ? lumio::WinSingleInstance::Role::Alone
+                          : single.Claim(lumio::EncodeSecondStart(lumio::FullPath(line.file)));
     if (role == lumio::WinSingleInstance::Role::HandedOver) {
         return 0;
     }

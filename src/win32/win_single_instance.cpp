@@ -3,8 +3,6 @@
 #include "reader/second_start.h"
 #include "win32/wide.h"
 
-#include <vector>
-
 namespace lumio {
 
 namespace {
@@ -126,23 +124,6 @@ LRESULT WinSingleInstance::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         return 0;
     }
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-std::u16string WinSingleInstance::FullPath(const std::u16string& path) {
-    if (path.empty()) {
-        return path;
-    }
-    const std::wstring wide = WideCopy(path);
-    const DWORD needed = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) {
-        return path;
-    }
-    std::vector<wchar_t> full(needed);
-    const DWORD length = ::GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
-    if (length == 0 || length >= needed) {
-        return path;
-    }
-    return FromWide(std::wstring_view(full.data(), length));
 }
 
 } // namespace lumio

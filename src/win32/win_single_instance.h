@@ -32,9 +32,6 @@ public:
     // start has been told it was taken).
     std::function<void(const std::string&)> onMessage;
 
-    // The full name of `path` as the running strip, with its own working folder, needs it.
-    static std::u16string FullPath(const std::u16string& path);
-
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool Listen();

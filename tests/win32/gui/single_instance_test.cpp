@@ -1,5 +1,6 @@
 // One strip per session: a second start's message reaches the first over WM_COPYDATA,
 // byte for byte, and only a message of ours is taken.
+#include "platform/state_files.h"
 #include "reader/second_start.h"
 #include "win32/wide.h"
 #include "win32/win_single_instance.h"
@@ -109,7 +110,7 @@ TEST(WinSingleInstance, TheNextStartAfterTheFirstHasGoneIsFirstItself) {
     EXPECT_EQ(role, WinSingleInstance::Role::First);
 }
 
-TEST(WinSingleInstance, FullPathIsTheNameFromTheWorkingFolder) {
+TEST(WinSingleInstance, TheNameHandedOverIsTheFullPathFromTheWorkingFolder) {
     wchar_t folder[MAX_PATH];
     const DWORD n = ::GetCurrentDirectoryW(MAX_PATH, folder);
     ASSERT_GT(n, 0u);
@@ -117,10 +118,10 @@ TEST(WinSingleInstance, FullPathIsTheNameFromTheWorkingFolder) {
     if (expected.back() != u'\\') {
         expected += u'\\';
     }
-    EXPECT_EQ(WinSingleInstance::FullPath(u"book.txt"), expected + u"book.txt");
-    EXPECT_EQ(WinSingleInstance::FullPath(u"C:\\a\\..\\b.txt"), u"C:\\b.txt");
-    EXPECT_EQ(WinSingleInstance::FullPath(u"C:\\books\\你好.txt"), u"C:\\books\\你好.txt");
-    EXPECT_EQ(WinSingleInstance::FullPath(u""), u"");
+    EXPECT_EQ(FullPath(u"book.txt"), expected + u"book.txt");
+    EXPECT_EQ(FullPath(u"C:\\a\\..\\b.txt"), u"C:\\b.txt");
+    EXPECT_EQ(FullPath(u"C:\\books\\你好.txt"), u"C:\\books\\你好.txt");
+    EXPECT_EQ(FullPath(u""), u"");
 }
 
 } // namespace

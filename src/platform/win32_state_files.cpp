@@ -1,4 +1,5 @@
 #include "platform/state_files.h"
+#include "platform/utf.h"
 
 #include <algorithm>
 #include <string>
@@ -17,15 +18,6 @@ std::u16string Narrow16(std::wstring_view text) {
     return std::u16string(text.begin(), text.end());
 }
 
-std::string Utf8(std::wstring_view text) {
-    const int n = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                        nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n,
-                          nullptr, nullptr);
-    return out;
-}
-
 std::string Reason(const std::wstring& file, DWORD code) {
     wchar_t* message = nullptr;
     const DWORD n = ::FormatMessageW(
@@ -39,7 +31,7 @@ std::string Reason(const std::wstring& file, DWORD code) {
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L'.')) {
         text.pop_back();
     }
-    return Utf8(file) + ": " + Utf8(text);
+    return ToUtf8(Narrow16(file)) + ": " + ToUtf8(Narrow16(text));
 }
 
 std::wstring Environment(const wchar_t* name) {

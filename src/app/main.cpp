@@ -167,10 +167,8 @@ int main(int argc, char** argv) {
     const int status = QApplication::exec();
     fullScreen.Stop();
     window.onShowHide = nullptr;
-    if (memory) {
-        // The exit command, a close, SIGTERM or SIGINT: all end the loop and come here.
-        memory->Keep(window.core().ReadPos());
-    }
+    // The exit command, a close, SIGTERM or SIGINT: all end the loop and come here.
+    window.core().KeepPlace();
     bossKey.Stop();
     if (std::getenv("LUMIO_STATS") != nullptr) {
         ReportTimings(window, startupNs);

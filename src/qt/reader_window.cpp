@@ -323,9 +323,7 @@ void ReaderWindow::Show() {
 }
 
 void ReaderWindow::Hide() {
-    if (options_.places != nullptr) {
-        options_.places->Keep(core_->ReadPos()); // tray, pin or boss key: the place is kept
-    }
+    core_->KeepPlace(); // tray, pin or boss key: the place is kept
     wantVisible_ = false;
     ScheduleVisibility();
     if (onShowHide) {

@@ -60,6 +60,8 @@ public:
     // State --------------------------------------------------------------------------
 
     std::int32_t ReadPos() const { return readPos_; }
+    // Keeps the reading place now (a hide, the end of the program or of the session).
+    void KeepPlace() { places_.Keep(readPos_); }
     // Puts the reading position anywhere, as the start-point slider does.
     void SetReadPos(std::int32_t position) { readPos_ = position; }
     // The slice of the document the last tick cut its view from.

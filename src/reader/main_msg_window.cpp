@@ -1,5 +1,7 @@
 #include "reader/main_msg_window.h"
 
+#include "reader/boss_key.h"
+
 namespace lumio {
 
 namespace {
@@ -84,13 +86,8 @@ std::int32_t MainMsgWindow::WindowProc(std::int32_t message, std::int32_t previo
 
 void MainMsgWindow::Form_MouseMove(std::int16_t Button, std::int16_t, float, float) {
     // Showing or hiding from the tray never reports a failure.
-    try {
-        if (Button == kLeftButton) {
-            parts_.form.Show();
-        } else if (Button == kRightButton) {
-            parts_.form.Hide();
-        }
-    } catch (...) {
+    if (Button == kLeftButton || Button == kRightButton) {
+        ShowOrHideStrip(parts_.form, Button == kLeftButton);
     }
 }
 

@@ -142,9 +142,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         status = static_cast<int>(msg.wParam);
         fullScreen.Stop();
         window.onShowHide = nullptr;
-        if (memory) {
-            memory->Keep(window.core().ReadPos()); // the exit command or a close
-        }
+        window.core().KeepPlace(); // the exit command or a close
         bossKey.Stop();
         if (::GetEnvironmentVariableW(L"LUMIO_STATS", nullptr, 0) != 0) {
             ReportTimings(window, startNs);

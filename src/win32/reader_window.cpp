@@ -357,9 +357,7 @@ void ReaderWindow::Show() {
 }
 
 void ReaderWindow::Hide() {
-    if (options_.places != nullptr) {
-        options_.places->Keep(core_->ReadPos()); // tray, pin or boss key: the place is kept
-    }
+    core_->KeepPlace(); // tray, pin or boss key: the place is kept
     wantVisible_ = false;
     if (!visibilityQueued_) {
         visibilityQueued_ = ::PostMessageW(hwnd_, kApplyVisibility, 0, 0) != FALSE;
@@ -561,13 +559,11 @@ LRESULT ReaderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_QUERYENDSESSION:
         // Logging off: the process may be ended without another word after this.
-        if (options_.places != nullptr) {
-            options_.places->Keep(core_->ReadPos());
-        }
+        core_->KeepPlace();
         return TRUE;
     case WM_ENDSESSION:
-        if (wParam != FALSE && options_.places != nullptr) {
-            options_.places->Keep(core_->ReadPos());
+        if (wParam != FALSE) {
+            core_->KeepPlace();
         }
         return 0;
     case kMoveFocus:

@@ -46,8 +46,13 @@ opens_window() {
 closed_again() {
     e2e_wait_for 5 sh -c "[ \$(xdotool search --onlyvisible --classname lumio | wc -l) -le $BEFORE ]"
 }
-# Opens the viewer's menu with a right click on the viewer; fails when none shows.
-open_menu() { opens_window xdotool mousemove $((WX + 300)) $((WY + 46)) click 3; }
+# Opens the viewer's menu with a right click on the viewer; fails when none shows. The
+# strip is made active first, as a hand's click would leave it: on a slow machine the
+# menu closed just before may still hold the focus elsewhere.
+open_menu() {
+    xdotool windowactivate --sync "$E2E_WINDOW" 2>/dev/null
+    opens_window xdotool mousemove $((WX + 300)) $((WY + 46)) click 3
+}
 # The position the memory holds for the book (empty when none).
 remembered() {
     [ -f "$memory" ] && awk -F'\t' -v p="$(realpath "$book")" '$3 == p { print $1 }' "$memory"
